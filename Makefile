@@ -1,0 +1,29 @@
+# Two commands do everything: `make run` and `make test`.
+BUILD ?= build
+RUNDIR ?= run
+
+.PHONY: all deps build run test bench clean
+
+all: build
+
+deps:
+	./scripts/install-deps.sh
+
+build: deps
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD)
+
+# The game opens its files by bare name, so it runs in a folder that holds them.
+run: build
+	mkdir -p $(RUNDIR)
+	cp -n data/zorvwin.dat data/*.wav $(RUNDIR)/ 2>/dev/null || true
+	cd $(RUNDIR) && ../$(BUILD)/app/lexiloop
+
+test: build
+	./scripts/run-tests.sh $(BUILD)
+
+bench: build
+	./scripts/run-benchmarks.sh $(BUILD)
+
+clean:
+	rm -rf $(BUILD)

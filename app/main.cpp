@@ -1,0 +1,15 @@
+#include "app/damain.h"
+
+#include <QApplication>
+#include <QStyleFactory>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    // The game keeps the look it was designed with.
+    if (QStyle* classic = QStyleFactory::create(QStringLiteral("Windows")))
+        QApplication::setStyle(classic);
+    damain window;
+    window.show();
+    return app.exec();
+}

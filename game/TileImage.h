@@ -1,0 +1,23 @@
+#pragma once
+#include <QWidget>
+
+// One letter tile of the board. It shows the picture of one holder (blank,
+// covered, or a letter) and tells assistive technology what that is.
+class TileImage : public QWidget {
+    Q_OBJECT
+public:
+    TileImage(int index, QWidget* parent = nullptr);
+
+    int index() const { return m_index; }
+    int holder() const { return m_holder; }
+    void setHolder(int holder);
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    int m_index = 0;
+    int m_holder = 2;
+};
