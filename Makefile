@@ -2,7 +2,7 @@
 BUILD ?= build
 RUNDIR ?= run
 
-.PHONY: all deps build run test bench clean
+.PHONY: all deps build run test bench puzzles clean
 
 all: build
 
@@ -24,6 +24,11 @@ test: build
 
 bench: build
 	./scripts/run-benchmarks.sh $(BUILD)
+
+# Regenerates the shipped puzzles from WordNet and checks them.
+puzzles: build
+	$(BUILD)/tools/puzzles/makepuzzles --out data/zorvwin.dat --links tools/puzzles/links.txt
+	$(BUILD)/tools/puzzles/checkpuzzles data/zorvwin.dat --links tools/puzzles/links.txt
 
 clean:
 	rm -rf $(BUILD)

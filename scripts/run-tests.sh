@@ -3,5 +3,7 @@
 set -e
 BUILD=${1:-build}
 export QT_QPA_PLATFORM=offscreen
+# A sound server with a silent sink lets the tests hear the effects.
+. "$(dirname "$0")/start-test-audio.sh"
 cd "$BUILD"
 ctest --output-on-failure -j2

@@ -1,0 +1,54 @@
+#include "help/zorvtech.h"
+
+#include "app/Twips.h"
+#include "help/WindowLook.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QStringList>
+
+zorvtech::zorvtech(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    setWindowTitle(QStringLiteral("Technical Support"));
+    windowlook::applyClassicFont(this);
+    setFixedSize(twipsSize(4080, 3315));
+    buildControls();
+    connect(m_ok, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void zorvtech::buildControls()
+{
+    m_heading = new QLabel(QStringLiteral("Lexiloop Product Support"), this);
+    m_heading->setObjectName(QStringLiteral("Label1"));
+    m_heading->setGeometry(twipsRect(0, 0, 4110, 345));
+    windowlook::styleTitleStrip(m_heading);
+
+    // The web address stands on its own line without a label in front.
+    const QStringList contacts = {
+        QStringLiteral("Email: support@example.com"),
+        QStringLiteral("BBS: (555) 555-0142"),
+        QStringLiteral("http://www.example.com/lexiloop"),
+        QStringLiteral("Mail: Lexiloop Support, 123 Example Street, Springfield"),
+    };
+    m_contacts = new QLabel(contacts.join(QLatin1Char('\n')), this);
+    m_contacts->setObjectName(QStringLiteral("Label2"));
+    m_contacts->setGeometry(twipsRect(225, 450, 3660, 2385));
+    m_contacts->setTextFormat(Qt::PlainText);
+    m_contacts->setWordWrap(true);
+    m_contacts->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_contacts->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok->setObjectName(QStringLiteral("Command1"));
+    m_ok->setGeometry(twipsRect(1620, 2910, 960, 315));
+    m_ok->setDefault(true);
+}
+
+void zorvtech::showEvent(QShowEvent* event)
+{
+    if (!m_centred) {
+        windowlook::centreOnScreen(this);
+        m_centred = true;
+    }
+    QWidget::showEvent(event);
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+class MMControl1;
+
+// Every place that plays an effect goes through these same steps, so the
+// sound switch and the control's settings are honoured in one spot.
+void playEffect(MMControl1& control, bool soundOn, const QString& file);
+
+// Opens the wave-audio device once at start-up and preloads the effects.
+void prepareMedia(MMControl1& control);

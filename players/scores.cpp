@@ -1,0 +1,101 @@
+#include "players/scores.h"
+
+#include "app/Prompter.h"
+#include "app/Twips.h"
+#include "players/AverageOrder.h"
+#include "players/PlayersLook.h"
+#include "players/ScoreFile.h"
+#include "players/ScoreLine.h"
+
+#include <QLabel>
+#include <QListView>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QStringListModel>
+
+scores::scores(ScoreFile& file, Prompter& prompter, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_file(file), m_prompter(prompter)
+{
+    setWindowTitle(QStringLiteral("Lexiloop Scores"));
+    setFont(playerslook::sansFont(8.25, false));
+    setFixedSize(twipsSize(4695, 3255));
+    buildControls();
+    connect(m_command1, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_command2, &QPushButton::clicked, this, &scores::resetClicked);
+}
+
+void scores::buildControls()
+{
+    m_label1 = new QLabel(QStringLiteral("AVERAGE SCORES"), this);
+    m_label1->setObjectName(QStringLiteral("Label1"));
+    m_label1->setGeometry(twipsRect(90, 30, 4515, 375));
+    m_label1->setFont(playerslook::sansFont(13.5, true));
+
+    m_label2 = new QLabel(QStringLiteral("Player Name") + QString(29, u' ')
+                              + QStringLiteral("Times Played") + QString(8, u' ')
+                              + QStringLiteral("Average"),
+                          this);
+    m_label2->setObjectName(QStringLiteral("Label2"));
+    m_label2->setGeometry(twipsRect(90, 510, 4515, 315));
+
+    m_lines = new QStringListModel(this);
+    m_list1 = new QListView(this);
+    m_list1->setObjectName(QStringLiteral("List1"));
+    m_list1->setGeometry(twipsRect(90, 810, 4515, 1500));
+    m_list1->setFont(playerslook::fixedFont(12));
+    m_list1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Equal rows let the view skip measuring every line, which keeps a
+    // table of a hundred thousand players quick to open.
+    m_list1->setUniformItemSizes(true);
+    m_list1->setModel(m_lines);
+
+    m_command1 = new QPushButton(QStringLiteral("Exit Scores"), this);
+    m_command1->setObjectName(QStringLiteral("Command1"));
+    m_command1->setGeometry(twipsRect(690, 2400, 1485, 345));
+
+    m_command2 = new QPushButton(QStringLiteral("Reset Scores"), this);
+    m_command2->setObjectName(QStringLiteral("Command2"));
+    m_command2->setGeometry(twipsRect(2550, 2400, 1455, 345));
+}
+
+void scores::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        load();
+}
+
+void scores::load()
+{
+    playerslook::centreOnScreen(this);
+    // A file that cannot be rewritten (a read-only folder, say) is still
+    // shown best first; only the order on disk stays as it was.
+    const bool sortedOnDisk = m_file.sortByAverage().ok();
+    auto records = m_file.listRecords();
+    if (!records.ok()) {
+        m_lines->setStringList({});
+        m_prompter.message(this, QString::fromStdString(records.error), windowTitle(),
+                           Prompter::Icon::Warning);
+        return;
+    }
+    const auto& ordered = sortedOnDisk ? *records.value : sortedByAverage(*records.value);
+    QStringList lines;
+    lines.reserve(qsizetype(ordered.size()));
+    for (const auto& rec : ordered)
+        lines.append(QString::fromStdString(scoreLine(rec)));
+    m_lines->setStringList(lines);
+}
+
+void scores::resetClicked()
+{
+    const auto answer = m_prompter.ask(
+        this, QStringLiteral("Are you sure you want to DELETE all scores and player data.?"),
+        QStringLiteral("DELETE SCORES?"), Prompter::Icon::Critical, false);
+    if (answer != Prompter::Answer::Yes)
+        return;
+    // The lines stay on screen until the window is opened again.
+    const auto removed = m_file.remove();
+    if (!removed.ok())
+        m_prompter.message(this, QString::fromStdString(removed.error), windowTitle(),
+                           Prompter::Icon::Warning);
+}

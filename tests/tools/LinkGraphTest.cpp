@@ -1,0 +1,124 @@
+#include "tools/puzzles/ChainSearch.h"
+#include "tools/puzzles/LinkGraph.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <set>
+
+TEST(LinkGraph, IdsFollowTheAlphabetWhateverTheOrderOfAdding)
+{
+    LinkGraph a;
+    a.addLink("SNOW", "BALL", 3);
+    a.addLink("FIRE", "BALL", 2);
+    a.finish();
+    LinkGraph b;
+    b.addLink("FIRE", "BALL", 2);
+    b.addLink("SNOW", "BALL", 3);
+    b.finish();
+    for (const char* w : {"BALL", "FIRE", "SNOW"})
+        EXPECT_EQ(a.id(w), b.id(w));
+    EXPECT_EQ(a.id("BALL"), 0);
+    EXPECT_EQ(a.id("MOON"), -1);
+}
+
+TEST(LinkGraph, KeepsTheBestScoreAndFindsEveryMiddle)
+{
+    LinkGraph g;
+    g.addLink("FIRE", "MAN", 2);
+    g.addLink("FIRE", "MAN", 6);
+    g.addLink("FIRE", "MAN", 4);
+    g.addLink("MAN", "HOLE", 5);
+    g.addLink("FIRE", "ARM", 5);
+    g.addLink("ARM", "HOLE", 5);
+    g.addLink("FIRE", "WORK", 5);
+    g.finish();
+    EXPECT_EQ(g.score(g.id("FIRE"), g.id("MAN")), 6);
+    EXPECT_EQ(g.score(g.id("MAN"), g.id("FIRE")), -1);
+    EXPECT_TRUE(g.hasLink("ARM", "HOLE"));
+    EXPECT_FALSE(g.hasLink("HOLE", "ARM"));
+    auto middles = g.middles(g.id("FIRE"), g.id("HOLE"));
+    ASSERT_EQ(middles.size(), 2u);
+    EXPECT_EQ(g.word(middles[0]), "ARM");
+    EXPECT_EQ(g.word(middles[1]), "MAN");
+    EXPECT_EQ(g.middleCount(g.id("FIRE"), g.id("HOLE")), 2);
+    EXPECT_EQ(g.middleCount(g.id("FIRE"), g.id("WORK")), 0);
+}
+
+TEST(LinkGraph, SavedListLoadsBackTheSame)
+{
+    LinkGraph g;
+    g.addLink("SNOW", "BALL", 7);
+    g.addLink("BALL", "ROOM", 3);
+    g.finish();
+    auto path = std::filesystem::temp_directory_path() / "lexiloop_links_test.txt";
+    ASSERT_TRUE(g.save(path.string(), "two links\nfor a test"));
+    LinkGraph back;
+    std::string error;
+    ASSERT_TRUE(back.load(path.string(), error)) << error;
+    std::filesystem::remove(path);
+    EXPECT_EQ(back.linkCount(), 2);
+    EXPECT_EQ(back.score(back.id("SNOW"), back.id("BALL")), 7);
+    EXPECT_EQ(back.score(back.id("BALL"), back.id("ROOM")), 3);
+}
+
+namespace {
+
+// A ladder of words W0 -> W1 -> ... with two ways across every step, so
+// chains can be found but only some pairs have a single middle.
+LinkGraph ladder()
+{
+    LinkGraph g;
+    for (int i = 0; i < 12; ++i) {
+        std::string a = "AAA" + std::string(1, static_cast<char>('A' + i));
+        std::string b = "BBB" + std::string(1, static_cast<char>('A' + i));
+        std::string nextA = "AAA" + std::string(1, static_cast<char>('A' + i + 1));
+        std::string nextB = "BBB" + std::string(1, static_cast<char>('A' + i + 1));
+        g.addLink(a, nextA, 5);
+        g.addLink(a, nextB, 5);
+        g.addLink(b, nextB, 4);
+    }
+    g.finish();
+    return g;
+}
+
+} // namespace
+
+TEST(ChainSearch, ChainsKeepTheLimitsAndHaveOneAnswerPerHiddenWord)
+{
+    LinkGraph g = ladder();
+    ChainSearch::Limits limits;
+    limits.maxLinkUse = 2;
+    limits.maxWordUse = 3;
+    limits.floors = {5, 4};
+    ChainSearch search(g, limits);
+    auto chains = search.run(50);
+    ASSERT_FALSE(chains.empty());
+    std::map<std::pair<int, int>, int> linkUse;
+    std::map<int, int> wordUse;
+    std::set<Chain> seen;
+    for (const Chain& c : chains) {
+        EXPECT_TRUE(seen.insert(c).second);
+        for (int i = 0; i < 7; ++i)
+            ++wordUse[c[i]];
+        for (int i = 0; i < 6; ++i) {
+            EXPECT_GE(g.score(c[i], c[i + 1]), 4);
+            ++linkUse[{c[i], c[i + 1]}];
+        }
+        for (int i = 1; i < 6; ++i)
+            EXPECT_EQ(g.middleCount(c[i - 1], c[i + 1]), 1);
+    }
+    for (const auto& [link, n] : linkUse)
+        EXPECT_LE(n, 2);
+    for (const auto& [word, n] : wordUse)
+        EXPECT_LE(n, 3);
+}
+
+TEST(ChainSearch, SameGraphGivesSameChains)
+{
+    LinkGraph g = ladder();
+    ChainSearch first(g, {});
+    ChainSearch second(g, {});
+    EXPECT_EQ(first.run(20), second.run(20));
+}

@@ -1,0 +1,18 @@
+#pragma once
+#include "tools/puzzles/ChainSearch.h"
+
+#include <functional>
+#include <vector>
+
+// Puts the chains in playing order: easiest first, but a chain that shares
+// a word with one of the last few puzzles waits while a nearly-as-easy
+// chain without that word can go first, so that a player does not meet
+// SIDE in five puzzles running.
+class ChainOrder {
+public:
+    int m_window = 40;    // how far ahead of the easiest chain to look
+    int m_memory = 8;     // how many previous puzzles must not share a word
+
+    std::vector<Chain> order(std::vector<Chain> chains,
+        const std::function<int(const Chain&)>& difficulty) const;
+};

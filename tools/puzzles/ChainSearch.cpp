@@ -1,0 +1,163 @@
+#include "tools/puzzles/ChainSearch.h"
+
+#include <algorithm>
+#include <tuple>
+
+namespace {
+constexpr int kLinks = 6;
+}
+
+ChainSearch::ChainSearch(const LinkGraph& graph, Limits limits, std::vector<int> wordCost)
+    : m_graph(graph), m_limits(std::move(limits)), m_wordUse(graph.wordCount(), 0),
+      m_wordCost(std::move(wordCost))
+{
+}
+
+std::vector<Chain> ChainSearch::run(int wanted)
+{
+    std::vector<Chain> found;
+    for (int floor : m_limits.floors) {
+        prepareFloor(floor);
+        std::vector<int> starts;
+        for (int w = 0; w < m_graph.wordCount(); ++w)
+            if (m_reach[kLinks][w])
+                starts.push_back(w);
+        // Words that only ever come first in a compound make the best top
+        // words: the words that can sit on both sides are scarce and are
+        // kept for the middle of the chains.
+        std::stable_sort(starts.begin(), starts.end(), [&](int a, int b) {
+            return std::make_pair(m_graph.in(a).size(), -m_graph.out(a).size())
+                < std::make_pair(m_graph.in(b).size(), -m_graph.out(b).size());
+        });
+        std::vector<char> exhausted(starts.size(), 0);
+        std::size_t live = starts.size();
+        std::size_t next = 0;
+        while (static_cast<int>(found.size()) < wanted && live > 0) {
+            std::size_t i = next % starts.size();
+            ++next;
+            if (exhausted[i])
+                continue;
+            Chain chain{};
+            if (searchFrom(starts[i], chain)) {
+                record(chain);
+                found.push_back(chain);
+            } else {
+                exhausted[i] = 1;
+                --live;
+            }
+        }
+        m_progress.emplace_back(floor, static_cast<int>(found.size()));
+        if (static_cast<int>(found.size()) >= wanted)
+            break;
+    }
+    return found;
+}
+
+void ChainSearch::prepareFloor(int floor)
+{
+    m_floor = floor;
+    int n = m_graph.wordCount();
+    m_reach.assign(kLinks + 1, std::vector<char>(n, 0));
+    std::fill(m_reach[0].begin(), m_reach[0].end(), 1);
+    for (int k = 1; k <= kLinks; ++k)
+        for (int w = 0; w < n; ++w)
+            for (int v : m_graph.out(w))
+                if (m_graph.score(w, v) >= floor && m_reach[k - 1][v]) {
+                    m_reach[k][w] = 1;
+                    break;
+                }
+}
+
+bool ChainSearch::searchFrom(int start, Chain& chain)
+{
+    if (m_wordUse[start] >= m_limits.maxWordUse)
+        return false;
+    chain[0] = start;
+    int budget = m_limits.nodeBudget;
+    return extend(chain, 1, budget);
+}
+
+bool ChainSearch::extend(Chain& chain, int depth, int& budget)
+{
+    if (depth > kLinks)
+        return !m_chains.count(chain);
+    for (int word : candidates(chain, depth)) {
+        if (--budget < 0)
+            return false;
+        chain[depth] = word;
+        if (extend(chain, depth + 1, budget))
+            return true;
+    }
+    return false;
+}
+
+std::vector<int> ChainSearch::candidates(const Chain& chain, int depth) const
+{
+    int from = chain[depth - 1];
+    std::vector<std::tuple<int, int, int, int>> ranked;
+    for (int word : m_graph.out(from)) {
+        if (!usable(from, word) || !m_reach[kLinks - depth][word] || clashes(chain, depth, word))
+            continue;
+        // The word before is hidden unless it is the top word: it must be
+        // the one answer between its neighbours.
+        if (depth >= 2 && m_graph.middleCount(chain[depth - 2], word) != 1)
+            continue;
+        // Two chains never share three words in a row, or the puzzles would
+        // come in near-copies.
+        if (depth >= 2 && m_triples.count({chain[depth - 2], from, word}))
+            continue;
+        int linkUse = m_linkUse.count({from, word}) ? m_linkUse.at({from, word}) : 0;
+        // For the bottom word the same holds the other way round.
+        int ending = depth == kLinks ? static_cast<int>(m_graph.out(word).size()) : 0;
+        ranked.emplace_back(linkUse, ending, m_wordUse[word] / 4 - m_graph.score(from, word), word);
+    }
+    std::sort(ranked.begin(), ranked.end());
+    std::vector<int> words;
+    for (const auto& r : ranked)
+        words.push_back(std::get<3>(r));
+    return words;
+}
+
+bool ChainSearch::usable(int from, int to) const
+{
+    if (m_graph.score(from, to) < m_floor || m_wordUse[to] >= m_limits.maxWordUse)
+        return false;
+    auto it = m_linkUse.find({from, to});
+    return it == m_linkUse.end() || it->second < m_limits.maxLinkUse;
+}
+
+// A chain never repeats a word, nor holds a word beside its own plural
+// (BOOK and BOOKS would give each other away).
+bool ChainSearch::clashes(const Chain& chain, int depth, int word) const
+{
+    const std::string& w = m_graph.word(word);
+    for (int i = 0; i < depth; ++i) {
+        const std::string& other = m_graph.word(chain[i]);
+        if (chain[i] == word || other + "S" == w || w + "S" == other || other + "ES" == w
+            || w + "ES" == other)
+            return true;
+    }
+    return false;
+}
+
+void ChainSearch::record(const Chain& chain)
+{
+    m_chains.insert(chain);
+    for (int i = 0; i < 7; ++i)
+        ++m_wordUse[chain[i]];
+    for (int i = 0; i < kLinks; ++i)
+        ++m_linkUse[{chain[i], chain[i + 1]}];
+    for (int i = 0; i + 2 < 7; ++i)
+        m_triples.insert({chain[i], chain[i + 1], chain[i + 2]});
+}
+
+int ChainSearch::difficulty(const Chain& chain) const
+{
+    int total = 0;
+    for (int i = 0; i < kLinks; ++i)
+        total += 8 - std::max(0, m_graph.score(chain[i], chain[i + 1]));
+    if (!m_wordCost.empty())
+        for (int word : chain)
+            total += m_wordCost[word];
+    return total;
+}

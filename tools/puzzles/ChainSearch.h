@@ -1,0 +1,60 @@
+#pragma once
+#include "tools/puzzles/LinkGraph.h"
+
+#include <array>
+#include <map>
+#include <set>
+#include <vector>
+
+using Chain = std::array<int, 7>;
+
+// Finds chains of seven words in a link graph under the usage limits of the
+// game data: a link in at most three chains, a word in at most twenty, and
+// every hidden word the only word of the graph that links to both of its
+// neighbours. Best-known links are used first: the search runs at falling
+// score floors, and within a floor prefers the least-used links and words.
+// No two chains share three words in a row.
+// There is no randomness; ties are broken by word id.
+class ChainSearch {
+public:
+    struct Limits {
+        int maxLinkUse = 3;
+        int maxWordUse = 20;
+        std::vector<int> floors = {7, 6, 5, 4, 3, 2, 1};
+        int nodeBudget = 5000; // search steps tried from one top word
+    };
+
+    // `wordCost`, by word id, adds to a chain's difficulty for rarer words;
+    // it may be empty.
+    ChainSearch(const LinkGraph& graph, Limits limits, std::vector<int> wordCost = {});
+
+    std::vector<Chain> run(int wanted);
+
+    // (score floor, chains found once the search at that floor ended)
+    const std::vector<std::pair<int, int>>& progress() const { return m_progress; }
+
+    // Lower is easier: what the chain's links fall short of the best score,
+    // plus the cost of its words.
+    int difficulty(const Chain& chain) const;
+
+private:
+    void prepareFloor(int floor);
+    bool searchFrom(int start, Chain& chain);
+    bool extend(Chain& chain, int depth, int& budget);
+    std::vector<int> candidates(const Chain& chain, int depth) const;
+    bool usable(int from, int to) const;
+    bool clashes(const Chain& chain, int depth, int word) const;
+    void record(const Chain& chain);
+
+    const LinkGraph& m_graph;
+    Limits m_limits;
+    int m_floor = 0;
+    // m_reach[k][w]: w can start a path of k more links above the floor.
+    std::vector<std::vector<char>> m_reach;
+    std::map<std::pair<int, int>, int> m_linkUse;
+    std::vector<int> m_wordUse;
+    std::vector<int> m_wordCost;
+    std::set<Chain> m_chains;
+    std::set<std::array<int, 3>> m_triples;
+    std::vector<std::pair<int, int>> m_progress;
+};

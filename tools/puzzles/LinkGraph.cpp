@@ -1,0 +1,127 @@
+#include "tools/puzzles/LinkGraph.h"
+
+#include <algorithm>
+#include <fstream>
+#include <set>
+#include <sstream>
+
+void LinkGraph::addLink(const std::string& first, const std::string& second, int score)
+{
+    auto [it, added] = m_pending.try_emplace({first, second}, score);
+    if (!added)
+        it->second = std::max(it->second, score);
+}
+
+void LinkGraph::finish()
+{
+    std::set<std::string> words;
+    for (const auto& [link, score] : m_pending) {
+        words.insert(link.first);
+        words.insert(link.second);
+    }
+    m_words.assign(words.begin(), words.end());
+    m_ids.clear();
+    for (std::size_t i = 0; i < m_words.size(); ++i)
+        m_ids[m_words[i]] = static_cast<int>(i);
+    m_out.assign(m_words.size(), {});
+    m_in.assign(m_words.size(), {});
+    m_scores.clear();
+    for (const auto& [link, score] : m_pending) {
+        int a = m_ids[link.first];
+        int b = m_ids[link.second];
+        m_out[a].push_back(b);
+        m_in[b].push_back(a);
+        m_scores[{a, b}] = score;
+    }
+    // The pending map is ordered by words and ids follow the same order,
+    // so every adjacency list is already sorted.
+    m_linkCount = static_cast<int>(m_pending.size());
+}
+
+int LinkGraph::id(const std::string& word) const
+{
+    auto it = m_ids.find(word);
+    return it == m_ids.end() ? -1 : it->second;
+}
+
+bool LinkGraph::hasLink(const std::string& first, const std::string& second) const
+{
+    int a = id(first);
+    int b = id(second);
+    return a >= 0 && b >= 0 && score(a, b) >= 0;
+}
+
+int LinkGraph::score(int first, int second) const
+{
+    auto it = m_scores.find({first, second});
+    return it == m_scores.end() ? -1 : it->second;
+}
+
+std::vector<int> LinkGraph::middles(int above, int below) const
+{
+    std::vector<int> both;
+    const auto& a = m_out[above];
+    const auto& b = m_in[below];
+    std::set_intersection(a.begin(), a.end(), b.begin(), b.end(), std::back_inserter(both));
+    return both;
+}
+
+int LinkGraph::middleCount(int above, int below) const
+{
+    const auto& a = m_out[above];
+    const auto& b = m_in[below];
+    int count = 0;
+    auto i = a.begin();
+    auto j = b.begin();
+    while (i != a.end() && j != b.end()) {
+        if (*i < *j)
+            ++i;
+        else if (*j < *i)
+            ++j;
+        else {
+            ++count;
+            ++i;
+            ++j;
+        }
+    }
+    return count;
+}
+
+bool LinkGraph::save(const std::string& path, const std::string& header) const
+{
+    std::ofstream out(path, std::ios::binary);
+    if (!out)
+        return false;
+    std::istringstream lines(header);
+    for (std::string line; std::getline(lines, line);)
+        out << "# " << line << '\n';
+    for (const auto& [link, score] : m_pending)
+        out << link.first << ' ' << link.second << ' ' << score << '\n';
+    return static_cast<bool>(out);
+}
+
+bool LinkGraph::load(const std::string& path, std::string& error)
+{
+    std::ifstream in(path);
+    if (!in) {
+        error = "cannot read " + path;
+        return false;
+    }
+    std::string line;
+    int lineNumber = 0;
+    while (std::getline(in, line)) {
+        ++lineNumber;
+        if (line.empty() || line[0] == '#')
+            continue;
+        std::istringstream fields(line);
+        std::string first, second;
+        int score = 0;
+        if (!(fields >> first >> second >> score)) {
+            error = path + ":" + std::to_string(lineNumber) + ": expected FIRST SECOND SCORE";
+            return false;
+        }
+        addLink(first, second, score);
+    }
+    finish();
+    return true;
+}

@@ -1,0 +1,45 @@
+#pragma once
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+// The compounds the puzzles are made of, as a directed graph: a link
+// FIRE -> ENGINE means "FIRE ENGINE" (or "FIREENGINE") is a compound. Each
+// link has a familiarity score; higher is better known. Words are stored
+// upper case. Ids are given in alphabetical order by finish(), so everything
+// built on them comes out the same on every run.
+class LinkGraph {
+public:
+    // Keeps the higher score when a link is added twice.
+    void addLink(const std::string& first, const std::string& second, int score);
+    void finish();
+
+    int wordCount() const { return static_cast<int>(m_words.size()); }
+    int linkCount() const { return m_linkCount; }
+    const std::string& word(int id) const { return m_words[id]; }
+    int id(const std::string& word) const; // -1 when unknown
+
+    bool hasLink(const std::string& first, const std::string& second) const;
+    int score(int first, int second) const; // -1 when there is no such link
+    const std::vector<int>& out(int id) const { return m_out[id]; }
+    const std::vector<int>& in(int id) const { return m_in[id]; }
+
+    // Words X with links above -> X and X -> below: the answers a player
+    // could give for a hidden word between those two.
+    std::vector<int> middles(int above, int below) const;
+    int middleCount(int above, int below) const;
+
+    // Text form: one link per line, "FIRST SECOND SCORE"; '#' starts a comment.
+    bool save(const std::string& path, const std::string& header) const;
+    bool load(const std::string& path, std::string& error);
+
+private:
+    std::map<std::pair<std::string, std::string>, int> m_pending;
+    std::vector<std::string> m_words;
+    std::map<std::string, int> m_ids;
+    std::vector<std::vector<int>> m_out;
+    std::vector<std::vector<int>> m_in;
+    std::map<std::pair<int, int>, int> m_scores;
+    int m_linkCount = 0;
+};
