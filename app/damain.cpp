@@ -8,7 +8,7 @@
 #include "game/TileImage.h"
 #include "game/TileRules.h"
 #include "help/SingleWindow.h"
-#include "help/WindowLook.h"
+#include "app/WindowLook.h"
 #include "help/zorvhelp.h"
 #include "help/zorvtech.h"
 #include "help/zvabout.h"
@@ -19,10 +19,8 @@
 #include "resources/Pictures.h"
 
 #include <QActionGroup>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
-#include <QScreen>
 
 namespace {
 
@@ -185,22 +183,12 @@ void damain::buildHints()
 void damain::load()
 {
     ResetBoard();
-    centreOnScreen();
+    adjustSize();
+    windowlook::centreOnScreen(this);
     m_game.setSoundOn(m_mnusoundon->isChecked());
     if (m_game.state().SoundOn == 1)
         prepareMedia(*m_media);
     m_SSPanel1->setText(QStringLiteral("Lexiloop for Windows v1.0"));
-}
-
-void damain::centreOnScreen()
-{
-    adjustSize();
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QRect area = screen->geometry();
-    const QSize size = frameGeometry().size();
-    move(area.x() + (area.width() - size.width()) / 2, area.y() + (area.height() - size.height()) / 2);
 }
 
 void damain::ResetBoard()

@@ -50,7 +50,6 @@ private:
     void buildMenus();
     void buildHints();
     void load();
-    void centreOnScreen();
 
     void takeLetter(Side side);
     void guessWord(Side side);

@@ -3,7 +3,7 @@
 #include "app/Twips.h"
 #include "help/HelpTopics.h"
 #include "help/LinkLabel.h"
-#include "help/WindowLook.h"
+#include "app/WindowLook.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,7 +1,7 @@
 #include "help/zorvtech.h"
 
 #include "app/Twips.h"
-#include "help/WindowLook.h"
+#include "app/WindowLook.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,7 +1,7 @@
 #include "help/zvabout.h"
 
 #include "app/Twips.h"
-#include "help/WindowLook.h"
+#include "app/WindowLook.h"
 #include "resources/Pictures.h"
 
 #include <QLabel>

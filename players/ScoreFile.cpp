@@ -1,5 +1,6 @@
 #include "players/ScoreFile.h"
 
+#include "game/FileExists.h"
 #include "players/AverageOrder.h"
 #include "players/Cp1252.h"
 #include "players/LockedFile.h"
@@ -93,7 +94,7 @@ std::string nameProblem(const std::string& name, const std::string& path)
 
 ScoreFile::ScoreFile(std::string path) : m_path(std::move(path)) {}
 
-bool ScoreFile::exists() const { return ::access(m_path.c_str(), F_OK) == 0; }
+bool ScoreFile::exists() const { return FileExists(m_path) == kTrue; }
 
 ScoreResult<std::vector<std::string>> ScoreFile::listNames() const
 {

@@ -3,7 +3,7 @@
 #include "app/Prompter.h"
 #include "app/Twips.h"
 #include "players/NameValidator.h"
-#include "players/PlayersLook.h"
+#include "app/WindowLook.h"
 #include "players/ScoreFile.h"
 
 #include <QComboBox>
@@ -17,7 +17,7 @@ getname::getname(ScoreFile& file, Prompter& prompter, QWidget* parent)
     : QDialog(parent), m_file(file), m_prompter(prompter)
 {
     setWindowTitle(QStringLiteral("Select Player"));
-    setFont(playerslook::sansFont(8.25, true));
+    setFont(windowlook::sansFont(8.25, true));
     setFixedSize(twipsSize(2910, 3315));
     buildControls();
     connect(m_command1, &QPushButton::clicked, this, &getname::acceptClicked);
@@ -65,7 +65,7 @@ void getname::showEvent(QShowEvent* event)
 void getname::load()
 {
     m_accepted = false;
-    playerslook::centreOnScreen(this);
+    windowlook::centreOnScreen(this);
     m_combo1->clear();
     m_combo1->setEditText(QString());
     const auto names = m_file.listNames();

@@ -3,7 +3,7 @@
 #include "app/Prompter.h"
 #include "app/Twips.h"
 #include "players/AverageOrder.h"
-#include "players/PlayersLook.h"
+#include "app/WindowLook.h"
 #include "players/ScoreFile.h"
 #include "players/ScoreLine.h"
 
@@ -17,7 +17,7 @@ scores::scores(ScoreFile& file, Prompter& prompter, QWidget* parent)
     : QWidget(parent, Qt::Window), m_file(file), m_prompter(prompter)
 {
     setWindowTitle(QStringLiteral("Lexiloop Scores"));
-    setFont(playerslook::sansFont(8.25, false));
+    setFont(windowlook::sansFont(8.25, false));
     setFixedSize(twipsSize(4695, 3255));
     buildControls();
     connect(m_command1, &QPushButton::clicked, this, &QWidget::close);
@@ -29,7 +29,7 @@ void scores::buildControls()
     m_label1 = new QLabel(QStringLiteral("AVERAGE SCORES"), this);
     m_label1->setObjectName(QStringLiteral("Label1"));
     m_label1->setGeometry(twipsRect(90, 30, 4515, 375));
-    m_label1->setFont(playerslook::sansFont(13.5, true));
+    m_label1->setFont(windowlook::sansFont(13.5, true));
 
     m_label2 = new QLabel(QStringLiteral("Player Name") + QString(29, u' ')
                               + QStringLiteral("Times Played") + QString(8, u' ')
@@ -42,7 +42,7 @@ void scores::buildControls()
     m_list1 = new QListView(this);
     m_list1->setObjectName(QStringLiteral("List1"));
     m_list1->setGeometry(twipsRect(90, 810, 4515, 1500));
-    m_list1->setFont(playerslook::fixedFont(12));
+    m_list1->setFont(windowlook::fixedFont(12));
     m_list1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // Equal rows let the view skip measuring every line, which keeps a
     // table of a hundred thousand players quick to open.
@@ -67,7 +67,7 @@ void scores::showEvent(QShowEvent* event)
 
 void scores::load()
 {
-    playerslook::centreOnScreen(this);
+    windowlook::centreOnScreen(this);
     // A file that cannot be rewritten (a read-only folder, say) is still
     // shown best first; only the order on disk stays as it was.
     const bool sortedOnDisk = m_file.sortByAverage().ok();

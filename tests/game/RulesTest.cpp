@@ -1,3 +1,4 @@
+#include "game/FileExists.h"
 #include "game/GameData.h"
 #include "game/PuzzleRec.h"
 #include "game/Scoring.h"
@@ -106,4 +107,16 @@ TEST(GameDataFile, AHalfRecordAtTheEndIsTooShort)
     ScratchFolder::write("zorvwin.dat", bytes);
     EXPECT_TRUE(readPuzzle("zorvwin.dat", 1).ok());
     EXPECT_FALSE(readPuzzle("zorvwin.dat", 2).ok());
+}
+
+TEST(FileExistsCheck, TrueOnlyForFilesThatCanBeRead)
+{
+    ScratchFolder folder;
+    EXPECT_EQ(FileExists("zorvsco.dat"), kFalse);
+    ScratchFolder::write("zorvsco.dat", {});
+    EXPECT_EQ(FileExists("zorvsco.dat"), kTrue);
+    EXPECT_EQ(FileExists(""), kFalse);
+    EXPECT_EQ(FileExists("no/such/folder/zorvsco.dat"), kFalse);
+    std::filesystem::create_directory("sub");
+    EXPECT_EQ(FileExists("sub/../zorvsco.dat"), kTrue);
 }

@@ -1,10 +1,17 @@
 #pragma once
+#include <QFont>
 
 class QLabel;
 class QWidget;
 
-// Look and placement shared by the small information windows.
+// Look and placement shared by every window of the game.
 namespace windowlook {
+
+// "MS Sans Serif" at the given size, the system sans where it is missing.
+QFont sansFont(qreal pointSize, bool bold = false);
+// "Courier" where there is one, else the system's fixed-pitch font, so
+// columns built of blanks line up.
+QFont fixedFont(qreal pointSize);
 
 // Every window of the game is designed around "MS Sans Serif" at 8 points;
 // where that face is missing the system sans takes its place.

@@ -1,5 +1,7 @@
-#include "help/WindowLook.h"
+#include "app/WindowLook.h"
 
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
@@ -7,12 +9,29 @@
 
 namespace windowlook {
 
-void applyClassicFont(QWidget* window)
+QFont sansFont(qreal pointSize, bool bold)
 {
-    QFont font(QStringLiteral("MS Sans Serif"), 8);
+    QFont font(QStringLiteral("MS Sans Serif"));
     font.setStyleHint(QFont::SansSerif);
-    window->setFont(font);
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    return font;
 }
+
+QFont fixedFont(qreal pointSize)
+{
+    QFont font(QStringLiteral("Courier"));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    font.setPointSizeF(pointSize);
+    if (QFontInfo(font).fixedPitch())
+        return font;
+    QFont fallback = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    fallback.setPointSizeF(pointSize);
+    return fallback;
+}
+
+void applyClassicFont(QWidget* window) { window->setFont(sansFont(8)); }
 
 void centreOnScreen(QWidget* window)
 {
