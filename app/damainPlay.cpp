@@ -16,6 +16,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 
 namespace {
 
@@ -56,6 +57,9 @@ void damain::closeEvent(QCloseEvent* event)
     if (m_ending || present(m_game.requestExit())) {
         m_ended = true;
         event->accept();
+        // The program ends with its main window, even while the help or
+        // scores windows are still open.
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
         return;
     }
     event->ignore();
@@ -64,9 +68,7 @@ void damain::closeEvent(QCloseEvent* event)
 void damain::endProgram()
 {
     m_ending = true;
-    m_ended = true;
     close();
-    QApplication::closeAllWindows();
 }
 
 void damain::setSound(bool on)
