@@ -122,3 +122,31 @@ TEST(ChainSearch, SameGraphGivesSameChains)
     ChainSearch second(g, {});
     EXPECT_EQ(first.run(20), second.run(20));
 }
+
+// From TOP a well-known link leads on to two different lines, and a weak
+// one to a third. The second chain should reuse the well-known link, not
+// fall back on the weak phrase just because it is still fresh.
+TEST(ChainSearch, ReusesAStrongLinkBeforeAWeakFreshOne)
+{
+    LinkGraph g;
+    g.addLink("TOP", "STRONG", 8);
+    g.addLink("TOP", "WEAK", 1);
+    auto line = [&g](std::string from, const std::string& name, int score) {
+        for (int i = 1; i <= 5; ++i) {
+            std::string to = name + std::string(1, static_cast<char>('A' + i));
+            g.addLink(from, to, score);
+            from = to;
+        }
+    };
+    line("STRONG", "LEFT", 8);
+    line("STRONG", "RIGHT", 8);
+    line("WEAK", "OTHER", 8);
+    g.finish();
+    ChainSearch::Limits limits;
+    limits.floors = {1};
+    ChainSearch search(g, limits);
+    auto chains = search.run(2);
+    ASSERT_EQ(chains.size(), 2u);
+    for (const Chain& c : chains)
+        EXPECT_EQ(g.word(c[1]), "STRONG");
+}

@@ -5,7 +5,18 @@
 
 namespace {
 constexpr int kLinks = 6;
+
+// BOOKS of BOOK, BOXES of BOX; compared in place, as this runs for every
+// candidate word.
+bool pluralOf(const std::string& plural, const std::string& word)
+{
+    if (plural.size() <= word.size() || plural.size() > word.size() + 2
+        || plural.compare(0, word.size(), word) != 0)
+        return false;
+    std::size_t extra = plural.size() - word.size();
+    return extra == 1 ? plural.back() == 'S' : plural.compare(word.size(), 2, "ES") == 0;
 }
+} // namespace
 
 ChainSearch::ChainSearch(const LinkGraph& graph, Limits limits, std::vector<int> wordCost)
     : m_graph(graph), m_limits(std::move(limits)), m_wordUse(graph.wordCount(), 0),
@@ -94,7 +105,7 @@ bool ChainSearch::extend(Chain& chain, int depth, int& budget)
 std::vector<int> ChainSearch::candidates(const Chain& chain, int depth) const
 {
     int from = chain[depth - 1];
-    std::vector<std::tuple<int, int, int, int>> ranked;
+    std::vector<std::tuple<int, int, int>> ranked;
     for (int word : m_graph.out(from)) {
         if (!usable(from, word) || !m_reach[kLinks - depth][word] || clashes(chain, depth, word))
             continue;
@@ -106,15 +117,23 @@ std::vector<int> ChainSearch::candidates(const Chain& chain, int depth) const
         // come in near-copies.
         if (depth >= 2 && m_triples.count({chain[depth - 2], from, word}))
             continue;
-        int linkUse = m_linkUse.count({from, word}) ? m_linkUse.at({from, word}) : 0;
-        // For the bottom word the same holds the other way round.
+        auto use = m_linkUse.find(LinkGraph::key(from, word));
+        int linkUse = use == m_linkUse.end() ? 0 : use->second;
+        // Words already in many chains come last: a word spent early is
+        // missing later, when only it would have closed a chain. Among words
+        // as busy, the better-known link and the more familiar word first;
+        // a strong link used before still beats a weak fresh one.
+        int weakness = 4 * m_wordUse[word] + 3 * (8 - m_graph.score(from, word))
+            + 3 * linkUse + cost(word);
+        // Bottom words are preferably words that only come last, as top
+        // words are ones that only come first.
         int ending = depth == kLinks ? static_cast<int>(m_graph.out(word).size()) : 0;
-        ranked.emplace_back(linkUse, ending, m_wordUse[word] / 4 - m_graph.score(from, word), word);
+        ranked.emplace_back(ending, weakness, word);
     }
     std::sort(ranked.begin(), ranked.end());
     std::vector<int> words;
     for (const auto& r : ranked)
-        words.push_back(std::get<3>(r));
+        words.push_back(std::get<2>(r));
     return words;
 }
 
@@ -122,7 +141,7 @@ bool ChainSearch::usable(int from, int to) const
 {
     if (m_graph.score(from, to) < m_floor || m_wordUse[to] >= m_limits.maxWordUse)
         return false;
-    auto it = m_linkUse.find({from, to});
+    auto it = m_linkUse.find(LinkGraph::key(from, to));
     return it == m_linkUse.end() || it->second < m_limits.maxLinkUse;
 }
 
@@ -131,12 +150,10 @@ bool ChainSearch::usable(int from, int to) const
 bool ChainSearch::clashes(const Chain& chain, int depth, int word) const
 {
     const std::string& w = m_graph.word(word);
-    for (int i = 0; i < depth; ++i) {
-        const std::string& other = m_graph.word(chain[i]);
-        if (chain[i] == word || other + "S" == w || w + "S" == other || other + "ES" == w
-            || w + "ES" == other)
+    for (int i = 0; i < depth; ++i)
+        if (chain[i] == word || pluralOf(w, m_graph.word(chain[i]))
+            || pluralOf(m_graph.word(chain[i]), w))
             return true;
-    }
     return false;
 }
 
@@ -146,9 +163,14 @@ void ChainSearch::record(const Chain& chain)
     for (int i = 0; i < 7; ++i)
         ++m_wordUse[chain[i]];
     for (int i = 0; i < kLinks; ++i)
-        ++m_linkUse[{chain[i], chain[i + 1]}];
+        ++m_linkUse[LinkGraph::key(chain[i], chain[i + 1])];
     for (int i = 0; i + 2 < 7; ++i)
         m_triples.insert({chain[i], chain[i + 1], chain[i + 2]});
+}
+
+int ChainSearch::cost(int word) const
+{
+    return m_wordCost.empty() ? 0 : m_wordCost[word];
 }
 
 int ChainSearch::difficulty(const Chain& chain) const
@@ -156,8 +178,7 @@ int ChainSearch::difficulty(const Chain& chain) const
     int total = 0;
     for (int i = 0; i < kLinks; ++i)
         total += 8 - std::max(0, m_graph.score(chain[i], chain[i + 1]));
-    if (!m_wordCost.empty())
-        for (int word : chain)
-            total += m_wordCost[word];
+    for (int word : chain)
+        total += cost(word);
     return total;
 }

@@ -31,7 +31,7 @@ void LinkGraph::finish()
         int b = m_ids[link.second];
         m_out[a].push_back(b);
         m_in[b].push_back(a);
-        m_scores[{a, b}] = score;
+        m_scores[key(a, b)] = score;
     }
     // The pending map is ordered by words and ids follow the same order,
     // so every adjacency list is already sorted.
@@ -53,7 +53,7 @@ bool LinkGraph::hasLink(const std::string& first, const std::string& second) con
 
 int LinkGraph::score(int first, int second) const
 {
-    auto it = m_scores.find({first, second});
+    auto it = m_scores.find(key(first, second));
     return it == m_scores.end() ? -1 : it->second;
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 #include <map>
+#include <cstdint>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -34,12 +36,20 @@ public:
     bool save(const std::string& path, const std::string& header) const;
     bool load(const std::string& path, std::string& error);
 
+    // One number for a link, for hash maps keyed by link.
+    static uint64_t key(int first, int second)
+    {
+        return (static_cast<uint64_t>(static_cast<uint32_t>(first)) << 32) | static_cast<uint32_t>(second);
+    }
+
 private:
     std::map<std::pair<std::string, std::string>, int> m_pending;
     std::vector<std::string> m_words;
     std::map<std::string, int> m_ids;
     std::vector<std::vector<int>> m_out;
     std::vector<std::vector<int>> m_in;
-    std::map<std::pair<int, int>, int> m_scores;
+    // Looked up in the inner loop of the chain search, never walked, so a
+    // hash map keeps the output the same and the search fast.
+    std::unordered_map<uint64_t, int> m_scores;
     int m_linkCount = 0;
 };
