@@ -165,10 +165,33 @@ void LockedFile::rollback()
         (void)::ftruncate(m_fd, m_sizeAtOpen);
 }
 
+// The new copy is written as a nameless file, so a copy of the game killed
+// while writing it leaves nothing behind; it gets a name only for the
+// instant before the rename. Any copy named by an earlier, killed sort is
+// cleared first (we hold the lock, so nobody else is using it).
+int LockedFile::openNewCopy(const std::string& temp)
+{
+    ::unlink(temp.c_str());
+    const int anonymous =
+        ::open(directoryOf(m_path).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+    if (anonymous >= 0)
+        return anonymous;
+    return ::open(temp.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0600);
+}
+
+bool LockedFile::nameNewCopy(int out, const std::string& temp)
+{
+    struct stat named {};
+    if (::stat(temp.c_str(), &named) == 0)
+        return true; // the fallback copy has had its name from the start
+    const std::string self = "/proc/self/fd/" + std::to_string(out);
+    return ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temp.c_str(), AT_SYMLINK_FOLLOW) == 0;
+}
+
 bool LockedFile::replaceWith(std::span<const uint8_t> contents)
 {
-    std::string temp = m_path + ".XXXXXX";
-    const int out = ::mkostemp(temp.data(), O_CLOEXEC);
+    const std::string temp = m_path + ".new";
+    const int out = openNewCopy(temp);
     if (out < 0)
         return fail("write a new copy of", errno);
 
@@ -182,6 +205,8 @@ bool LockedFile::replaceWith(std::span<const uint8_t> contents)
     else if (::fchown(out, st.st_uid, st.st_gid) != 0 && errno != EPERM)
         err = errno;
     else if (writeFully(out, contents.data(), contents.size(), 0, err) && ::fsync(out) != 0)
+        err = errno;
+    else if (err == 0 && !nameNewCopy(out, temp))
         err = errno;
     if (::close(out) != 0 && err == 0)
         err = errno;

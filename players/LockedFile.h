@@ -56,6 +56,8 @@ private:
 
     bool openOnce(Access access, bool& retry);
     void rollback();
+    int openNewCopy(const std::string& temp);
+    bool nameNewCopy(int out, const std::string& temp);
     void close();
     bool fail(const char* verb, int err);
 

@@ -163,6 +163,8 @@ ScoreResult<Done> ScoreFile::advance(const std::string& name)
     std::string error;
     if (!load(file, LockedFile::Access::Create, bytes, error))
         return failed<Done>(error);
+    std::vector<std::size_t> matches;
+    Bytes changed = bytes;
     for (std::size_t i = 0; i < recordCount(bytes); ++i) {
         if (!nameMatches(recordAt(bytes, i), *stored))
             continue;
@@ -171,9 +173,21 @@ ScoreResult<Done> ScoreFile::advance(const std::string& name)
         PlayerRecord rec = decodePlayerRecord(raw);
         rec.NextPuzzle = advancedPuzzle(rec.NextPuzzle);
         putNumbers(raw, rec);
-        if (!file.writeAt(static_cast<off_t>(i * kPlayerRecordSize), raw))
-            return failed<Done>(file.error());
+        std::copy(raw.begin(), raw.end(), changed.begin() + std::ptrdiff_t(i * kPlayerRecordSize));
+        matches.push_back(i);
     }
+    if (matches.empty())
+        return succeeded(Done{});
+    // One record is one small write in place. Several records of the same
+    // name (an old file may hold them) must move on together, so then the
+    // whole file is replaced at once rather than record by record.
+    const bool written = matches.size() == 1
+        ? file.writeAt(static_cast<off_t>(matches[0] * kPlayerRecordSize),
+                       std::span<const uint8_t>(changed).subspan(matches[0] * kPlayerRecordSize,
+                                                                kPlayerRecordSize))
+        : file.replaceWith(changed);
+    if (!written)
+        return failed<Done>(file.error());
     return succeeded(Done{});
 }
 
