@@ -31,6 +31,16 @@ QFont fixedFont(qreal pointSize)
     return fallback;
 }
 
+QFont fitToWidth(QFont font, const QString& text, int width)
+{
+    for (int pixels = QFontInfo(font).pixelSize(); pixels > 6; --pixels) {
+        font.setPixelSize(pixels);
+        if (QFontMetrics(font).horizontalAdvance(text) <= width)
+            break;
+    }
+    return font;
+}
+
 void applyClassicFont(QWidget* window) { window->setFont(sansFont(8)); }
 
 void centreOnScreen(QWidget* window)

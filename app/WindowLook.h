@@ -12,6 +12,9 @@ QFont sansFont(qreal pointSize, bool bold = false);
 // "Courier" where there is one, else the system's fixed-pitch font, so
 // columns built of blanks line up.
 QFont fixedFont(qreal pointSize);
+// The font made just small enough for the text to fit the width, since the
+// faces standing in for the designed ones run wider.
+QFont fitToWidth(QFont font, const QString& text, int width);
 
 // Every window of the game is designed around "MS Sans Serif" at 8 points;
 // where that face is missing the system sans takes its place.

@@ -37,12 +37,17 @@ void scores::buildControls()
                           this);
     m_label2->setObjectName(QStringLiteral("Label2"));
     m_label2->setGeometry(twipsRect(90, 510, 4515, 315));
+    m_label2->setFont(windowlook::fitToWidth(font(), m_label2->text(), m_label2->width() - 4));
 
     m_lines = new QStringListModel(this);
     m_list1 = new QListView(this);
     m_list1->setObjectName(QStringLiteral("List1"));
     m_list1->setGeometry(twipsRect(90, 810, 4515, 1500));
-    m_list1->setFont(windowlook::fixedFont(12));
+    // A line runs to 34 characters for a player with a full name and a
+    // six-figure round count; the whole of it must show, never an elided end.
+    m_list1->setFont(windowlook::fitToWidth(windowlook::fixedFont(12), QString(34, u'0'),
+                                            m_list1->width() - 8));
+    m_list1->setTextElideMode(Qt::ElideNone);
     m_list1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // Equal rows let the view skip measuring every line, which keeps a
     // table of a hundred thousand players quick to open.

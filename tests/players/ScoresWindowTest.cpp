@@ -10,6 +10,7 @@
 #include <QListView>
 #include <QPushButton>
 #include <QTest>
+#include <fstream>
 
 namespace {
 
@@ -120,4 +121,22 @@ TEST_F(ScoresWindowTest, ExitClosesWithoutWriting)
     click(*w, "Command1");
     EXPECT_FALSE(w->isVisible());
     EXPECT_EQ(readImage(), rec("Ann", 25, 2, 4));
+}
+
+TEST_F(ScoresWindowTest, TheLongestLinesAndTheHeadsShowWhole)
+{
+    // A full-length name, a six-digit round count and a perfect average.
+    PlayerRecord big;
+    big.Name = "Bartholomew Smithson";
+    big.TimesPlayed = 99999;
+    big.TotalScore = 99999000;
+    const PlayerBytes bytes = encodePlayerRecord(big);
+    std::ofstream(m_path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), 32);
+    auto w = open();
+    auto* list = w->findChild<QListView*>("List1");
+    const QString line = lines(*w).at(0);
+    EXPECT_EQ(line.size(), 34);
+    EXPECT_LE(QFontMetrics(list->font()).horizontalAdvance(line), list->viewport()->width());
+    auto* heads = w->findChild<QLabel*>("Label2");
+    EXPECT_LE(QFontMetrics(heads->font()).horizontalAdvance(heads->text()), heads->width());
 }
