@@ -13,10 +13,12 @@ build: deps
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BUILD)
 
-# The game opens its files by bare name, so it runs in a folder that holds them.
+# The game opens its files by bare name, so it runs in a folder that holds
+# them. The shipped data is refreshed each time; the players' file there is
+# never touched.
 run: build
 	mkdir -p $(RUNDIR)
-	cp -n data/zorvwin.dat data/*.wav $(RUNDIR)/ 2>/dev/null || true
+	cp data/zorvwin.dat data/hit.wav data/not.wav data/wins.wav $(RUNDIR)/
 	cd $(RUNDIR) && ../$(BUILD)/app/lexiloop
 
 test: build
