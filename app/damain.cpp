@@ -21,6 +21,7 @@
 #include <QActionGroup>
 #include <QLabel>
 #include <QMenuBar>
+#include <QTimer>
 
 namespace {
 
@@ -186,8 +187,10 @@ void damain::load()
     adjustSize();
     windowlook::centreOnScreen(this);
     m_game.setSoundOn(m_mnusoundon->isChecked());
+    // Opening the sound device talks to the sound server; it happens as
+    // soon as the board is on screen, so the window does not wait for it.
     if (m_game.state().SoundOn == 1)
-        prepareMedia(*m_media);
+        QTimer::singleShot(0, this, [this] { prepareMedia(*m_media); });
     m_SSPanel1->setText(QStringLiteral("Lexiloop for Windows v1.0"));
 }
 

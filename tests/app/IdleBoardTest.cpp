@@ -1,5 +1,6 @@
 #include "app/Twips.h"
 #include "app/WrapButton.h"
+#include "media/MMControl1.h"
 #include "tests/app/BoardFixture.h"
 
 TEST_F(Board, StartsIdleWithBareCaptionsAndBlankTiles)
@@ -22,6 +23,9 @@ TEST_F(Board, StartsIdleWithBareCaptionsAndBlankTiles)
     EXPECT_TRUE(menu("mnusoundon")->isChecked());
     EXPECT_FALSE(menu("mnusoundoff")->isChecked());
     EXPECT_EQ(window->game().state().SoundOn, 1);
+    QApplication::processEvents(); // the sound device opens once the board is up
+    EXPECT_TRUE(window->mediaControl()->isOpen());
+    EXPECT_EQ(window->mediaControl()->fileName(), "not.wav");
 }
 
 TEST_F(Board, ControlsSitWhereTheDesignPutsThem)
