@@ -73,6 +73,19 @@ void putNumbers(PlayerBytes& raw, const PlayerRecord& rec)
     std::copy(updated.begin() + kPlayerNameSize, updated.end(), raw.begin() + kPlayerNameSize);
 }
 
+// A copy of record i with its numbers changed; the stored name bytes are
+// kept exactly as they are.
+template <class Change>
+PlayerBytes changedRecord(const Bytes& file, std::size_t i, Change change)
+{
+    PlayerBytes raw;
+    std::copy_n(recordAt(file, i).begin(), kPlayerRecordSize, raw.begin());
+    PlayerRecord rec = decodePlayerRecord(raw);
+    change(rec);
+    putNumbers(raw, rec);
+    return raw;
+}
+
 std::string nameProblem(const std::string& name, const std::string& path)
 {
     if (name.empty())
@@ -168,11 +181,9 @@ ScoreResult<Done> ScoreFile::advance(const std::string& name)
     for (std::size_t i = 0; i < recordCount(bytes); ++i) {
         if (!nameMatches(recordAt(bytes, i), *stored))
             continue;
-        PlayerBytes raw;
-        std::copy_n(recordAt(bytes, i).begin(), kPlayerRecordSize, raw.begin());
-        PlayerRecord rec = decodePlayerRecord(raw);
-        rec.NextPuzzle = advancedPuzzle(rec.NextPuzzle);
-        putNumbers(raw, rec);
+        const PlayerBytes raw = changedRecord(bytes, i, [](PlayerRecord& rec) {
+            rec.NextPuzzle = advancedPuzzle(rec.NextPuzzle);
+        });
         std::copy(raw.begin(), raw.end(), changed.begin() + std::ptrdiff_t(i * kPlayerRecordSize));
         matches.push_back(i);
     }
@@ -207,12 +218,12 @@ ScoreResult<std::optional<double>> ScoreFile::recordFinishedRound(const std::str
     for (std::size_t i = 0; i < recordCount(bytes); ++i) {
         if (!nameMatches(recordAt(bytes, i), *stored))
             continue;
-        PlayerBytes raw;
-        std::copy_n(recordAt(bytes, i).begin(), kPlayerRecordSize, raw.begin());
-        PlayerRecord rec = decodePlayerRecord(raw);
-        rec.TimesPlayed = wrappingAdd(rec.TimesPlayed, 1);
-        rec.TotalScore = wrappingAdd(rec.TotalScore, score);
-        putNumbers(raw, rec);
+        PlayerRecord rec;
+        const PlayerBytes raw = changedRecord(bytes, i, [&](PlayerRecord& counted) {
+            counted.TimesPlayed = wrappingAdd(counted.TimesPlayed, 1);
+            counted.TotalScore = wrappingAdd(counted.TotalScore, score);
+            rec = counted;
+        });
         if (!file.writeAt(static_cast<off_t>(i * kPlayerRecordSize), raw))
             return failed<std::optional<double>>(file.error());
         return succeeded(std::optional<double>(playerAverage(rec)));
