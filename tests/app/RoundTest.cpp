@@ -157,3 +157,27 @@ TEST_F(Board, ExitConfirmedDuringARoundChargesTheQuit)
     EXPECT_TRUE(window->hasEnded());
     EXPECT_EQ(ScratchFolder::read("zorvsco.dat"), annAfterOneRound(0, 2));
 }
+
+TEST_F(Board, MenuWindowsOpenOnceEachBesideARunningRound)
+{
+    startRound();
+    button("Command1")->click();
+    for (int twice = 0; twice < 2; ++twice)
+        for (const char* item : {"mnunormsco", "mnunorhelp", "mnutech", "mnuabout"})
+            menu(item)->trigger();
+    QApplication::processEvents();
+    int open = 0;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->isVisible() && top != window.get())
+            ++open;
+    EXPECT_EQ(open, 4);
+    EXPECT_EQ(caption("Command5"), "QUIT");
+    EXPECT_EQ(label("Label4"), " 1");
+    EXPECT_EQ(window->game().phase(), GameSession::Phase::InRound);
+    button("Command1")->click();
+    EXPECT_EQ(label("Label4"), " 2");
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top != window.get())
+            top->close();
+    QApplication::processEvents();
+}
