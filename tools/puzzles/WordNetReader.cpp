@@ -25,6 +25,20 @@ std::string lowerCase(std::string s)
     return s;
 }
 
+// Hands every entry of a WordNet data or index file to the handler,
+// skipping the licence lines at its head, which begin with a blank.
+template <class Handle>
+bool forEachEntry(const std::string& path, Handle handle)
+{
+    std::ifstream in(path);
+    if (!in)
+        return false;
+    for (std::string line; std::getline(in, line);)
+        if (!line.empty() && line[0] != ' ')
+            handle(line);
+    return true;
+}
+
 } // namespace
 
 uint64_t WordNetReader::key(char pos, uint32_t offset)
@@ -58,13 +72,7 @@ bool WordNetReader::load(const std::string& dir, std::string& error)
 
 bool WordNetReader::loadData(const std::string& path, char pos)
 {
-    std::ifstream in(path);
-    if (!in)
-        return false;
-    std::string line;
-    while (std::getline(in, line)) {
-        if (line.empty() || line[0] == ' ')
-            continue; // licence header
+    return forEachEntry(path, [&](const std::string& line) {
         auto bar = line.find(" | ");
         WnSynset syn;
         if (bar != std::string::npos)
@@ -97,25 +105,18 @@ bool WordNetReader::loadData(const std::string& path, char pos)
                 syn.derived.push_back(targetKey);
         }
         m_synsets[key(pos, static_cast<uint32_t>(std::stoul(offset)))] = std::move(syn);
-    }
-    return true;
+    });
 }
 
 bool WordNetReader::loadIndex(const std::string& path, char pos)
 {
-    std::ifstream in(path);
-    if (!in)
-        return false;
-    std::string line;
-    while (std::getline(in, line)) {
-        if (line.empty() || line[0] == ' ')
-            continue;
+    return forEachEntry(path, [&](const std::string& line) {
         std::istringstream fields(line);
         std::vector<std::string> parts;
         for (std::string f; fields >> f;)
             parts.push_back(f);
         if (parts.size() < 4)
-            continue;
+            return;
         int synsetCount = std::stoi(parts[2]);
         WnLemma& lemma = m_lemmas[parts[0]];
         lemma.isNoun |= pos == 'n';
@@ -123,8 +124,7 @@ bool WordNetReader::loadIndex(const std::string& path, char pos)
         lemma.isAdj |= pos == 'a';
         for (std::size_t i = parts.size() - synsetCount; i < parts.size(); ++i)
             lemma.senses.push_back(key(pos, static_cast<uint32_t>(std::stoul(parts[i]))));
-    }
-    return true;
+    });
 }
 
 bool WordNetReader::loadSenses(const std::string& path)
