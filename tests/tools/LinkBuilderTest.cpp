@@ -1,6 +1,7 @@
 #include "tools/puzzles/CuratedLists.h"
 #include "tools/puzzles/LinkBuilder.h"
 #include "tools/puzzles/WordNetReader.h"
+#include "tests/support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -17,8 +18,6 @@ class MiniWordNet : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        m_dir = fs::temp_directory_path() / "lexiloop_mini_wordnet";
-        fs::create_directories(m_dir);
         write("data.noun",
             "  licence header lines start with blanks\n"
             "00000010 06 n 01 snowball 0 001 @ 00000020 n 0000 | a ball of snow\n"
@@ -65,8 +64,6 @@ protected:
         ASSERT_TRUE(m_wordNet.load(m_dir.string(), m_error)) << m_error;
     }
 
-    void TearDown() override { fs::remove_all(m_dir); }
-
     void write(const std::string& name, const std::string& text)
     {
         std::ofstream(m_dir / name) << text;
@@ -83,7 +80,9 @@ protected:
         return builder.build();
     }
 
-    fs::path m_dir;
+    // Each case has a folder of its own: cases run side by side.
+    ScratchFolder m_scratch;
+    fs::path m_dir = m_scratch.path();
     std::string m_error;
     WordNetReader m_wordNet;
     std::set<std::string> m_common = {"snow", "ball", "snowball", "not", "ice", "notice",
@@ -129,11 +128,11 @@ TEST_F(MiniWordNet, AllowAndDenyListsHaveTheLastWord)
 
 TEST(CuratedLists, LinesOfThreeWordsAreRefused)
 {
-    auto path = fs::temp_directory_path() / "lexiloop_bad_allow.txt";
+    ScratchFolder scratch;
+    auto path = scratch.path() / "bad_allow.txt";
     std::ofstream(path) << "ICE CREAM CONE\n";
     CuratedLists lists;
     std::string error;
     EXPECT_FALSE(lists.loadAllow(path.string(), error));
     EXPECT_NE(error.find("two words"), std::string::npos);
-    fs::remove(path);
 }

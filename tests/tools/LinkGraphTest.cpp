@@ -1,5 +1,6 @@
 #include "tools/puzzles/ChainSearch.h"
 #include "tools/puzzles/LinkGraph.h"
+#include "tests/support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -52,12 +53,12 @@ TEST(LinkGraph, SavedListLoadsBackTheSame)
     g.addLink("SNOW", "BALL", 7);
     g.addLink("BALL", "ROOM", 3);
     g.finish();
-    auto path = std::filesystem::temp_directory_path() / "lexiloop_links_test.txt";
+    ScratchFolder scratch;
+    auto path = scratch.path() / "links.txt";
     ASSERT_TRUE(g.save(path.string(), "two links\nfor a test"));
     LinkGraph back;
     std::string error;
     ASSERT_TRUE(back.load(path.string(), error)) << error;
-    std::filesystem::remove(path);
     EXPECT_EQ(back.linkCount(), 2);
     EXPECT_EQ(back.score(back.id("SNOW"), back.id("BALL")), 7);
     EXPECT_EQ(back.score(back.id("BALL"), back.id("ROOM")), 3);
