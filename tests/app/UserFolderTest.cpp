@@ -11,16 +11,16 @@ namespace {
 using Entry = UserFolder::Entry;
 using Step = UserFolder::Step;
 
-// A scratch install: prefix/bin for the program, prefix/share/lexiloop with
+// A scratch install: prefix/games for the program, prefix/share/lexiloop with
 // the shipped files, each holding its own name and a tag.
 fs::path fakeInstall(const fs::path& prefix, const std::string& tag)
 {
-    fs::create_directories(prefix / "bin");
+    fs::create_directories(prefix / "games");
     fs::create_directories(prefix / "share" / "lexiloop");
     for (const std::string& file : UserFolder::shippedFiles())
         ScratchFolder::write((prefix / "share" / "lexiloop" / file).string(),
                              std::vector<uint8_t>(tag.begin(), tag.end()));
-    return prefix / "bin";
+    return prefix / "games";
 }
 
 std::string content(const fs::path& file)
@@ -37,8 +37,8 @@ TEST(UserFolderPlan, FolderFollowsXdgDataHomeOnlyWhenAbsolute)
     EXPECT_EQ(UserFolder::folderFor("", "/home/me"), fs::path("/home/me/.local/share/lexiloop"));
     EXPECT_EQ(UserFolder::folderFor("data", "/home/me"),
               fs::path("/home/me/.local/share/lexiloop"));
-    EXPECT_EQ(UserFolder::dataFolderFor("/opt/game/bin"), fs::path("/opt/game/share/lexiloop"));
-    EXPECT_EQ(UserFolder::dataFolderFor("/tmp/x/usr/bin/"), fs::path("/tmp/x/usr/share/lexiloop"));
+    EXPECT_EQ(UserFolder::dataFolderFor("/usr/games"), fs::path("/usr/share/lexiloop"));
+    EXPECT_EQ(UserFolder::dataFolderFor("/tmp/x/usr/games/"), fs::path("/tmp/x/usr/share/lexiloop"));
 }
 
 TEST(UserFolderPlan, LinksAreMadeOrRepointedButPlayersFilesAreKept)
@@ -111,7 +111,7 @@ TEST(UserFolderEnter, AFolderThatCannotBeMadeIsNamedInABoxAndTheGameStops)
     fs::current_path("start");
     ScriptedPrompter prompter;
     const fs::path xdg = folder.path() / "blocker";
-    EXPECT_FALSE(UserFolder::enter(prompter, {xdg.string(), "/nonexistent", "/usr/bin"}));
+    EXPECT_FALSE(UserFolder::enter(prompter, {xdg.string(), "/nonexistent", "/usr/games"}));
     EXPECT_EQ(fs::current_path(), folder.path() / "start");
     ASSERT_EQ(prompter.shown.size(), 1u);
     EXPECT_EQ(prompter.shown[0].kind, "message");

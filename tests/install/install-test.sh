@@ -17,7 +17,7 @@ DESTDIR=$ROOT cmake --install "$BUILD" --prefix /usr >"$SCRATCH/install.log" 2>&
 
 # What a desktop game installs, and nothing of the players'.
 DATA=$ROOT/usr/share/lexiloop
-[ -x "$ROOT/usr/bin/lexiloop" ] || fail "no program usr/bin/lexiloop"
+[ -x "$ROOT/usr/games/lexiloop" ] || fail "no program usr/games/lexiloop"
 for f in zorvwin.dat hit.wav not.wav wins.wav; do
   cmp -s "$DATA/$f" "$SOURCE/data/$f" || fail "usr/share/lexiloop/$f missing or not the shipped one"
 done
@@ -55,7 +55,7 @@ mkdir "$SCRATCH/empty" "$SCRATCH/home"
 USERDIR=$SCRATCH/xdg/lexiloop
 (cd "$SCRATCH/empty" && env HOME="$SCRATCH/home" XDG_DATA_HOME="$SCRATCH/xdg" \
    QT_QPA_PLATFORM=offscreen QT_PLUGIN_PATH="$PLUGINS" QT_QPA_GENERIC_PLUGINS=lexiloopround \
-   timeout -k 5 90 "$ROOT/usr/bin/lexiloop") || fail "the installed program exited with $?"
+   timeout -k 5 90 "$ROOT/usr/games/lexiloop") || fail "the installed program exited with $?"
 [ -d "$USERDIR" ] || fail "no per-user folder $USERDIR"
 for f in zorvwin.dat hit.wav not.wav wins.wav; do
   [ "$(readlink "$USERDIR/$f")" = "$DATA/$f" ] || fail "$f in the per-user folder is no link to $DATA/$f"
