@@ -2,12 +2,16 @@
 BUILD ?= build
 RUNDIR ?= run
 
-.PHONY: all deps build run test bench puzzles clean
+# The Debian packages each command needs (scripts/install-deps.sh groups);
+# a command's own group also holds for the build it depends on.
+DEPS = run
+
+.PHONY: all deps build run test bench package puzzles clean
 
 all: build
 
 deps:
-	./scripts/install-deps.sh
+	./scripts/install-deps.sh $(DEPS)
 
 build: deps
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -21,13 +25,20 @@ run: build
 	cp data/zorvwin.dat data/hit.wav data/not.wav data/wins.wav $(RUNDIR)/
 	cd $(RUNDIR) && ../$(BUILD)/app/lexiloop
 
+test: DEPS = test
 test: build
 	./scripts/run-tests.sh $(BUILD)
 
 bench: build
 	./scripts/run-benchmarks.sh $(BUILD)
 
+# The Debian package, in $(BUILD)/lexiloop_<version>_<arch>.deb.
+package: DEPS = package
+package: build
+	cmake --build $(BUILD) --target package
+
 # Regenerates the shipped puzzles from WordNet and checks them.
+puzzles: DEPS = puzzles
 puzzles: build
 	$(BUILD)/tools/puzzles/makepuzzles --out data/zorvwin.dat --links tools/puzzles/links.txt
 	$(BUILD)/tools/puzzles/checkpuzzles data/zorvwin.dat --links tools/puzzles/links.txt

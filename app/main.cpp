@@ -1,3 +1,4 @@
+#include "app/UserFolder.h"
 #include "app/damain.h"
 
 #include <QApplication>
@@ -9,6 +10,8 @@ int main(int argc, char** argv)
     // The game keeps the look it was designed with.
     if (QStyle* classic = QStyleFactory::create(QStringLiteral("Windows")))
         QApplication::setStyle(classic);
+    if (!UserFolder::enter())
+        return 1;
     damain window;
     window.show();
     return app.exec();
