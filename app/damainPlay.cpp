@@ -117,6 +117,8 @@ bool damain::present(const Outcome& outcome)
         m_prompter->message(this, QString::fromStdString(outcome.error), QString(),
                             Prompter::Icon::Warning);
         ResetBoard();
+        // The board is idle again, so the busy text gives way to the title.
+        m_SSPanel1->setText(QStringLiteral("Lexiloop for Windows v1.0"));
         return false;
     case OutcomeKind::AskQuit: return confirmQuit(outcome);
     case OutcomeKind::Exit: return true;

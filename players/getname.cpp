@@ -38,6 +38,10 @@ void getname::buildControls()
     m_combo1->setEditable(true);
     // Typed names go to the file on Accept, not into the list.
     m_combo1->setInsertPolicy(QComboBox::NoInsert);
+    // A name is taken exactly as typed: the default completer would fill in
+    // a known name that starts alike or differs only in case, and Enter
+    // would then start the round for that player instead.
+    m_combo1->setCompleter(nullptr);
     m_combo1->lineEdit()->setMaxLength(int(kPlayerNameSize));
     m_combo1->setValidator(new NameValidator(m_combo1));
     if (auto* view = qobject_cast<QListView*>(m_combo1->view()))

@@ -162,6 +162,24 @@ TEST_F(GetNameTest, PickedPlayerIsNotAppended)
     EXPECT_EQ(readImage(), image);
 }
 
+// A known name must not take over a new one that starts like it or differs
+// only in case: the name is taken exactly as typed, keys and Enter alike.
+TEST_F(GetNameTest, TypedNamesAreTakenExactlyAsTyped)
+{
+    writeImage(rec("Ann", 5, 1, 3));
+    for (const char* typed : {"ann", "A"}) {
+        auto d = open();
+        QLineEdit* edit = combo(*d)->lineEdit();
+        QTest::keyClicks(edit, QString::fromLatin1(typed));
+        EXPECT_EQ(edit->text(), typed);
+        QTest::keyClick(edit, Qt::Key_Return);
+        EXPECT_EQ(acceptedName, typed);
+        EXPECT_EQ(acceptedRec.NextPuzzle, 1);
+    }
+    EXPECT_EQ(accepts, 2);
+    EXPECT_EQ(readImage(), cat({rec("Ann", 5, 1, 3), rec("ann", 0, 0, 1), rec("A", 0, 0, 1)}));
+}
+
 TEST_F(GetNameTest, AFileThatCannotBeWrittenKeepsTheDialogOpen)
 {
     file = std::make_unique<ScoreFile>((m_dir / "missing" / "zorvsco.dat").string());
