@@ -1,6 +1,6 @@
 #include "app/BoardSurface.h"
 
-#include "app/Twips.h"
+#include "ui/Twips.h"
 #include "resources/Pictures.h"
 
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "app/damain.h"
+#include "app/MainWindow.h"
 
 #include <QApplication>
 #include <QStyleFactory>
@@ -9,7 +9,7 @@ int main(int argc, char** argv)
     // The game keeps the look it was designed with.
     if (QStyle* classic = QStyleFactory::create(QStringLiteral("Windows")))
         QApplication::setStyle(classic);
-    damain window;
+    MainWindow window;
     window.show();
     return app.exec();
 }
