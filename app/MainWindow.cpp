@@ -30,14 +30,6 @@ QPushButton* makeButton(QWidget* parent, const char* name, QRect place)
     return button;
 }
 
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, QRect place)
-{
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(place);
-    return label;
-}
-
 QString fromStd(const std::string& text) { return QString::fromStdString(text); }
 
 } // namespace
@@ -74,8 +66,8 @@ void MainWindow::buildBoard()
             m_tiles[std::size_t(row * kColumns + column)] = tile;
         }
     }
-    m_titleStrip = makeLabel(surface, "Label6", {}, twipsRect(510, 30, 6735, 585));
-    m_statusPanel = makeLabel(surface, "SSPanel1", {}, twipsRect(30, 3810, 7335, 240));
+    m_titleStrip = windowlook::namedLabel(surface, "Label6", {}, twipsRect(510, 30, 6735, 585));
+    m_statusPanel = windowlook::namedLabel(surface, "SSPanel1", {}, twipsRect(30, 3810, 7335, 240));
     m_statusPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     m_statusPanel->setAutoFillBackground(true);
     m_statusPanel->setContentsMargins(3, 0, 3, 0);
@@ -93,12 +85,12 @@ void MainWindow::buildStatusBoard()
     m_guessAbove = makeButton(surface, "Command3", twipsRect(5220, 2910, 1545, 405));
     m_takeAbove = makeButton(surface, "Command2", twipsRect(5220, 1890, 1545, 405));
     m_takeBelow = makeButton(surface, "Command1", twipsRect(5220, 1500, 1545, 405));
-    m_wrongGuesses = makeLabel(surface, "Label5", {}, twipsRect(6480, 1170, 405, 285));
-    m_lettersTaken = makeLabel(surface, "Label4", {}, twipsRect(6480, 870, 405, 285));
-    m_wrongGuessesCaption = makeLabel(surface, "Label3", QStringLiteral("Wrong Guesses"),
-                                      twipsRect(5040, 1170, 1425, 285));
-    m_lettersTakenCaption = makeLabel(surface, "Label2", QStringLiteral("Letters Taken"),
-                                      twipsRect(5040, 870, 1425, 285));
+    m_wrongGuesses = windowlook::namedLabel(surface, "Label5", {}, twipsRect(6480, 1170, 405, 285));
+    m_lettersTaken = windowlook::namedLabel(surface, "Label4", {}, twipsRect(6480, 870, 405, 285));
+    m_wrongGuessesCaption = windowlook::namedLabel(
+        surface, "Label3", QStringLiteral("Wrong Guesses"), twipsRect(5040, 1170, 1425, 285));
+    m_lettersTakenCaption = windowlook::namedLabel(
+        surface, "Label2", QStringLiteral("Letters Taken"), twipsRect(5040, 870, 1425, 285));
 
     connect(m_takeBelow, &QPushButton::clicked, this, [this] { takeLetter(Side::Below); });
     connect(m_takeAbove, &QPushButton::clicked, this, [this] { takeLetter(Side::Above); });
@@ -166,8 +158,9 @@ void MainWindow::buildHints()
     for (QPushButton* guess : {m_guessAbove, m_guessBelow})
         m_hints->add(guess, [guess] { return QStringLiteral("Click here to ") + guess->text(); });
     m_hints->add(m_playQuit, [this] {
-        return m_game.phase() == GameSession::Phase::Idle ? QStringLiteral("Click here to begin play.")
-                                                         : QStringLiteral("Click here to quit now.");
+        return m_game.phase() == GameSession::Phase::Idle
+                   ? QStringLiteral("Click here to begin play.")
+                   : QStringLiteral("Click here to quit now.");
     });
     m_hints->add(centralWidget(), kTitle + QStringLiteral(" - solve the chain from both ends."));
     m_hints->add(m_titleStrip,

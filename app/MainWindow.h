@@ -35,7 +35,10 @@ public:
     explicit MainWindow(Prompter* prompter = nullptr, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    TileImage* tile(int row, int column) const { return m_tiles.at(std::size_t(row * kColumns + column)); }
+    TileImage* tile(int row, int column) const
+    {
+        return m_tiles.at(std::size_t(row * kColumns + column));
+    }
     GameSession& game() { return m_game; }
     PlayerDialog* playerDialog() const { return m_playerDialog.data(); }
     ScoresWindow* scoresWindow() const { return m_scoresWindow.data(); }

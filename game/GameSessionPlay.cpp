@@ -54,9 +54,11 @@ std::optional<GameSession::GuessPrompt> GameSession::guessPrompt(Side side) cons
         return std::nullopt;
     const std::string& word = m_state.word(side);
     const std::string& clues = m_state.side(side).clues;
-    const std::string title = caption(side == Side::Below ? Action::GuessBelow : Action::GuessAbove);
+    const std::string title =
+        caption(side == Side::Below ? Action::GuessBelow : Action::GuessAbove);
     const std::size_t hidden = word.size() > clues.size() ? word.size() - clues.size() : 0;
-    return GuessPrompt{title, title + "\n\nYour clue so far is " + clues + std::string(hidden, '-')};
+    return GuessPrompt{title,
+                       title + "\n\nYour clue so far is " + clues + std::string(hidden, '-')};
 }
 
 Outcome GameSession::guess(Side side, const std::string& answer)

@@ -25,25 +25,20 @@ AboutWindow::AboutWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 
 void AboutWindow::buildControls()
 {
-    m_title = new QLabel(QStringLiteral("LEXILOOP for Windows 95"), this);
-    m_title->setObjectName(QStringLiteral("Label1"));
-    m_title->setGeometry(twipsRect(0, 0, 4065, 315));
+    m_title = windowlook::namedLabel(this, "Label1", QStringLiteral("LEXILOOP for Windows 95"),
+                                     twipsRect(0, 0, 4065, 315));
     windowlook::styleTitleStrip(m_title);
 
-    m_maker = new QLabel(QStringLiteral("Lexiloop team, 1995-2026"), this);
-    m_maker->setObjectName(QStringLiteral("Label2"));
-    m_maker->setGeometry(twipsRect(90, 300, 3930, 225));
+    m_maker = windowlook::namedLabel(this, "Label2", QStringLiteral("Lexiloop team, 1995-2026"),
+                                     twipsRect(90, 300, 3930, 225));
     m_maker->setAlignment(Qt::AlignCenter);
 
-    m_logo = new QLabel(this);
-    m_logo->setObjectName(QStringLiteral("Image1"));
-    m_logo->setGeometry(twipsRect(900, 570, 2250, 1050));
+    m_logo = windowlook::namedLabel(this, "Image1", QString(), twipsRect(900, 570, 2250, 1050));
     m_logo->setAlignment(Qt::AlignCenter);
     loadLogo();
 
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
-    m_ok->setObjectName(QStringLiteral("Command1"));
-    m_ok->setGeometry(twipsRect(1290, 3120, 1410, 375));
+    m_ok = windowlook::namedButton(this, "Command1", QStringLiteral("OK"),
+                                   twipsRect(1290, 3120, 1410, 375));
     m_ok->setDefault(true);
 }
 

@@ -28,17 +28,13 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 
 void HelpWindow::buildControls()
 {
-    m_exitButton = new QPushButton(QStringLiteral("Exit Help"), this);
-    m_exitButton->setObjectName(QStringLiteral("SSCommand1"));
-    m_exitButton->setGeometry(twipsRect(0, 0, 1815, 345));
+    m_exitButton = windowlook::namedButton(this, "SSCommand1", QStringLiteral("Exit Help"),
+                                           twipsRect(0, 0, 1815, 345));
 
-    m_topicsButton = new QPushButton(QStringLiteral("Topics"), this);
-    m_topicsButton->setObjectName(QStringLiteral("SSCommand2"));
-    m_topicsButton->setGeometry(twipsRect(1800, 0, 1815, 345));
+    m_topicsButton = windowlook::namedButton(this, "SSCommand2", QStringLiteral("Topics"),
+                                             twipsRect(1800, 0, 1815, 345));
 
-    m_heading = new QLabel(this);
-    m_heading->setObjectName(QStringLiteral("Label1"));
-    m_heading->setGeometry(twipsRect(180, 390, 4455, 465));
+    m_heading = windowlook::namedLabel(this, "Label1", QString(), twipsRect(180, 390, 4455, 465));
     QFont headingFont = m_heading->font();
     headingFont.setBold(true);
     headingFont.setPointSize(10);
@@ -46,9 +42,7 @@ void HelpWindow::buildControls()
 
     // The body is created before the entries so that the entries stay on
     // top of it where the two overlap.
-    m_body = new QLabel(this);
-    m_body->setObjectName(QStringLiteral("Label2"));
-    m_body->setGeometry(twipsRect(270, 900, 4245, 3735));
+    m_body = windowlook::namedLabel(this, "Label2", QString(), twipsRect(270, 900, 4245, 3735));
     m_body->setWordWrap(true);
     m_body->setTextFormat(Qt::PlainText);
     m_body->setAlignment(Qt::AlignLeft | Qt::AlignTop);

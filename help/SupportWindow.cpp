@@ -20,9 +20,8 @@ SupportWindow::SupportWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 
 void SupportWindow::buildControls()
 {
-    m_heading = new QLabel(QStringLiteral("Lexiloop Product Support"), this);
-    m_heading->setObjectName(QStringLiteral("Label1"));
-    m_heading->setGeometry(twipsRect(0, 0, 4110, 345));
+    m_heading = windowlook::namedLabel(this, "Label1", QStringLiteral("Lexiloop Product Support"),
+                                       twipsRect(0, 0, 4110, 345));
     windowlook::styleTitleStrip(m_heading);
 
     // The web address stands on its own line without a label in front.
@@ -32,16 +31,14 @@ void SupportWindow::buildControls()
         QStringLiteral("http://www.example.com/lexiloop"),
         QStringLiteral("Mail: Lexiloop Support, 123 Example Street, Springfield"),
     };
-    m_contacts = new QLabel(contacts.join(QLatin1Char('\n')), this);
-    m_contacts->setObjectName(QStringLiteral("Label2"));
-    m_contacts->setGeometry(twipsRect(225, 450, 3660, 2385));
+    m_contacts = windowlook::namedLabel(this, "Label2", contacts.join(QLatin1Char('\n')),
+                                        twipsRect(225, 450, 3660, 2385));
     m_contacts->setTextFormat(Qt::PlainText);
     m_contacts->setWordWrap(true);
     m_contacts->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_contacts->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
-    m_ok->setObjectName(QStringLiteral("Command1"));
-    m_ok->setGeometry(twipsRect(1620, 2910, 960, 315));
+    m_ok = windowlook::namedButton(this, "Command1", QStringLiteral("OK"),
+                                   twipsRect(1620, 2910, 960, 315));
     m_ok->setDefault(true);
 }

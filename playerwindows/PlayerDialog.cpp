@@ -27,9 +27,9 @@ PlayerDialog::PlayerDialog(ScoreFile& file, Prompter& prompter, QWidget* parent)
 
 void PlayerDialog::buildControls()
 {
-    m_prompt = new QLabel(QStringLiteral("Enter your name or select from the list below. "), this);
-    m_prompt->setObjectName(QStringLiteral("Label1"));
-    m_prompt->setGeometry(twipsRect(240, 270, 2535, 525));
+    m_prompt = windowlook::namedLabel(
+        this, "Label1", QStringLiteral("Enter your name or select from the list below. "),
+        twipsRect(240, 270, 2535, 525));
     m_prompt->setWordWrap(true);
     m_prompt->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
@@ -48,14 +48,12 @@ void PlayerDialog::buildControls()
     if (auto* view = qobject_cast<QListView*>(m_nameField->view()))
         view->setUniformItemSizes(true); // stays quick with very many players
 
-    m_acceptButton = new QPushButton(QStringLiteral("Accept"), this);
-    m_acceptButton->setObjectName(QStringLiteral("Command1"));
-    m_acceptButton->setGeometry(twipsRect(390, 2100, 990, 315));
+    m_acceptButton = windowlook::namedButton(this, "Command1", QStringLiteral("Accept"),
+                                             twipsRect(390, 2100, 990, 315));
     m_acceptButton->setDefault(true);
 
-    m_cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
-    m_cancelButton->setObjectName(QStringLiteral("Command2"));
-    m_cancelButton->setGeometry(twipsRect(1500, 2100, 1005, 315));
+    m_cancelButton = windowlook::namedButton(this, "Command2", QStringLiteral("Cancel"),
+                                             twipsRect(1500, 2100, 1005, 315));
 }
 
 void PlayerDialog::showEvent(QShowEvent* event)

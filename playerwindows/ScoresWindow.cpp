@@ -27,18 +27,17 @@ ScoresWindow::ScoresWindow(ScoreFile& file, Prompter& prompter, QWidget* parent)
 
 void ScoresWindow::buildControls()
 {
-    m_heading = new QLabel(QStringLiteral("AVERAGE SCORES"), this);
-    m_heading->setObjectName(QStringLiteral("Label1"));
-    m_heading->setGeometry(twipsRect(90, 30, 4515, 375));
+    m_heading = windowlook::namedLabel(this, "Label1", QStringLiteral("AVERAGE SCORES"),
+                                       twipsRect(90, 30, 4515, 375));
     m_heading->setFont(windowlook::sansFont(13.5, true));
 
-    m_columnHeads = new QLabel(QStringLiteral("Player Name") + QString(29, u' ')
-                              + QStringLiteral("Times Played") + QString(8, u' ')
-                              + QStringLiteral("Average"),
-                          this);
-    m_columnHeads->setObjectName(QStringLiteral("Label2"));
-    m_columnHeads->setGeometry(twipsRect(90, 510, 4515, 315));
-    m_columnHeads->setFont(windowlook::fitToWidth(font(), m_columnHeads->text(), m_columnHeads->width() - 4));
+    m_columnHeads = windowlook::namedLabel(this, "Label2",
+                                           QStringLiteral("Player Name") + QString(29, u' ') +
+                                               QStringLiteral("Times Played") + QString(8, u' ') +
+                                               QStringLiteral("Average"),
+                                           twipsRect(90, 510, 4515, 315));
+    m_columnHeads->setFont(
+        windowlook::fitToWidth(font(), m_columnHeads->text(), m_columnHeads->width() - 4));
 
     m_lines = new QStringListModel(this);
     m_table = new QListView(this);
@@ -55,13 +54,11 @@ void ScoresWindow::buildControls()
     m_table->setUniformItemSizes(true);
     m_table->setModel(m_lines);
 
-    m_exitButton = new QPushButton(QStringLiteral("Exit Scores"), this);
-    m_exitButton->setObjectName(QStringLiteral("Command1"));
-    m_exitButton->setGeometry(twipsRect(690, 2400, 1485, 345));
+    m_exitButton = windowlook::namedButton(this, "Command1", QStringLiteral("Exit Scores"),
+                                           twipsRect(690, 2400, 1485, 345));
 
-    m_resetButton = new QPushButton(QStringLiteral("Reset Scores"), this);
-    m_resetButton->setObjectName(QStringLiteral("Command2"));
-    m_resetButton->setGeometry(twipsRect(2550, 2400, 1455, 345));
+    m_resetButton = windowlook::namedButton(this, "Command2", QStringLiteral("Reset Scores"),
+                                            twipsRect(2550, 2400, 1455, 345));
 }
 
 void ScoresWindow::showEvent(QShowEvent* event)

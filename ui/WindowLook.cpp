@@ -4,6 +4,7 @@
 #include <QFontInfo>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QPushButton>
 #include <QEvent>
 #include <QScreen>
 #include <QWidget>
@@ -80,6 +81,22 @@ void centreOnScreen(QWidget* window)
 }
 
 void centreOnFirstShow(QWidget* window) { window->installEventFilter(new CentreOnce(window)); }
+
+QPushButton* namedButton(QWidget* parent, const char* name, const QString& caption, QRect place)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(place);
+    return button;
+}
+
+QLabel* namedLabel(QWidget* parent, const char* name, const QString& caption, QRect place)
+{
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(place);
+    return label;
+}
 
 void styleTitleStrip(QLabel* label)
 {

@@ -2,6 +2,8 @@
 #include <QFont>
 
 class QLabel;
+class QPushButton;
+class QRect;
 class QWidget;
 
 // Look and placement shared by every window of the game.
@@ -25,6 +27,10 @@ void centreOnScreen(QWidget* window);
 // Centres the window when it is first shown; bringing an open window
 // forward later must not move it from where the player put it.
 void centreOnFirstShow(QWidget* window);
+
+// A button or label with its design name, caption and place.
+QPushButton* namedButton(QWidget* parent, const char* name, const QString& caption, QRect place);
+QLabel* namedLabel(QWidget* parent, const char* name, const QString& caption, QRect place);
 
 // A bold title strip on a pale background, as used across the top of the
 // about and support windows.
