@@ -1,8 +1,8 @@
 #include "BenchSupport.h"
 
-#include "ui/Prompter.h"
 #include "players/ScoreFile.h"
 #include "playerwindows/ScoresWindow.h"
+#include "ui/Prompter.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>

@@ -1,8 +1,8 @@
 #include "help/AboutWindow.h"
 
+#include "resources/Pictures.h"
 #include "ui/Twips.h"
 #include "ui/WindowLook.h"
-#include "resources/Pictures.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,8 +1,8 @@
 #include "help/HelpWindow.h"
 
-#include "ui/Twips.h"
 #include "help/HelpTopics.h"
 #include "help/LinkLabel.h"
+#include "ui/Twips.h"
 #include "ui/WindowLook.h"
 
 #include <QLabel>

@@ -5,7 +5,7 @@
 class SoundPlayer;
 
 // Every place that plays an effect goes through these same steps, so the
-// sound switch and the control's settings are honoured in one spot.
+// sound switch is honoured in one spot.
 void playEffect(SoundPlayer& control, bool soundOn, const QString& file);
 
 // Opens the wave-audio device once at start-up and preloads the effects.

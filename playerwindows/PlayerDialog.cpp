@@ -1,10 +1,10 @@
 #include "playerwindows/PlayerDialog.h"
 
+#include "players/ScoreFile.h"
+#include "playerwindows/NameValidator.h"
 #include "ui/Prompter.h"
 #include "ui/Twips.h"
-#include "playerwindows/NameValidator.h"
 #include "ui/WindowLook.h"
-#include "players/ScoreFile.h"
 
 #include <QComboBox>
 #include <QLabel>

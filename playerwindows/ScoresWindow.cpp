@@ -1,11 +1,11 @@
 #include "playerwindows/ScoresWindow.h"
 
-#include "ui/Prompter.h"
-#include "ui/Twips.h"
 #include "players/AverageOrder.h"
-#include "ui/WindowLook.h"
 #include "players/ScoreFile.h"
 #include "players/ScoreLine.h"
+#include "ui/Prompter.h"
+#include "ui/Twips.h"
+#include "ui/WindowLook.h"
 
 #include <QLabel>
 #include <QListView>

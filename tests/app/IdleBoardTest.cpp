@@ -1,7 +1,7 @@
-#include "ui/Twips.h"
 #include "app/WrapButton.h"
 #include "media/SoundPlayer.h"
 #include "tests/app/BoardFixture.h"
+#include "ui/Twips.h"
 
 TEST_F(Board, StartsIdleWithBareCaptionsAndBlankTiles)
 {

@@ -1,7 +1,7 @@
 #include "help/HelpWindow.h"
 
-#include "ui/Twips.h"
 #include "help/LinkLabel.h"
+#include "ui/Twips.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,7 +1,7 @@
-#include "ui/SingleWindow.h"
+#include "help/AboutWindow.h"
 #include "help/HelpWindow.h"
 #include "help/SupportWindow.h"
-#include "help/AboutWindow.h"
+#include "ui/SingleWindow.h"
 
 #include "ui/Twips.h"
 

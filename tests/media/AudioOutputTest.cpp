@@ -1,5 +1,5 @@
-#include "media/SoundPlayer.h"
 #include "media/PlayEffect.h"
+#include "media/SoundPlayer.h"
 #include "tests/media/MediaDir.h"
 
 #include <QElapsedTimer>

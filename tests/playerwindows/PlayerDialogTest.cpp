@@ -1,9 +1,9 @@
 #include "tests/players/ScoreFileFixture.h"
 
-#include "ui/Twips.h"
 #include "players/ScoreFile.h"
 #include "playerwindows/PlayerDialog.h"
 #include "tests/support/ScriptedPrompter.h"
+#include "ui/Twips.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -16,7 +16,7 @@
 
 namespace {
 
-class GetNameTest : public ScoreFileFixture {
+class PlayerDialogTest : public ScoreFileFixture {
 protected:
     void SetUp() override
     {
@@ -75,7 +75,7 @@ protected:
 
 } // namespace
 
-TEST_F(GetNameTest, HasTheDesignedLayout)
+TEST_F(PlayerDialogTest, HasTheDesignedLayout)
 {
     auto d = open();
     EXPECT_EQ(d->windowTitle(), "Select Player");
@@ -94,7 +94,7 @@ TEST_F(GetNameTest, HasTheDesignedLayout)
     EXPECT_EQ(button(*d, "Command2")->geometry(), twipsRect(1500, 2100, 1005, 315));
 }
 
-TEST_F(GetNameTest, ListsThePlayersInFileOrder)
+TEST_F(PlayerDialogTest, ListsThePlayersInFileOrder)
 {
     writeImage(cat({rec("Zoe", 0, 0, 1), rec("Ann", 5, 1, 3), rec("Jos\xE9", 0, 0, 1)}));
     auto d = open();
@@ -103,7 +103,7 @@ TEST_F(GetNameTest, ListsThePlayersInFileOrder)
     EXPECT_TRUE(prompter.shown.empty());
 }
 
-TEST_F(GetNameTest, WithoutAFileTheListIsEmptyAndNothingIsCreated)
+TEST_F(PlayerDialogTest, WithoutAFileTheListIsEmptyAndNothingIsCreated)
 {
     auto d = open();
     EXPECT_EQ(combo(*d)->count(), 0);
@@ -111,7 +111,7 @@ TEST_F(GetNameTest, WithoutAFileTheListIsEmptyAndNothingIsCreated)
     EXPECT_FALSE(fileThere());
 }
 
-TEST_F(GetNameTest, AnUnreadableFileIsReported)
+TEST_F(PlayerDialogTest, AnUnreadableFileIsReported)
 {
     std::filesystem::create_directory(m_path); // a folder where the file should be
     auto d = open();
@@ -120,7 +120,7 @@ TEST_F(GetNameTest, AnUnreadableFileIsReported)
     EXPECT_EQ(combo(*d)->count(), 0);
 }
 
-TEST_F(GetNameTest, EmptyNameAsksForOneAndKeepsTheDialogOpen)
+TEST_F(PlayerDialogTest, EmptyNameAsksForOneAndKeepsTheDialogOpen)
 {
     auto d = open();
     accept(*d, "");
@@ -134,7 +134,7 @@ TEST_F(GetNameTest, EmptyNameAsksForOneAndKeepsTheDialogOpen)
     EXPECT_FALSE(fileThere());
 }
 
-TEST_F(GetNameTest, NewPlayerIsAppendedAndAccepted)
+TEST_F(PlayerDialogTest, NewPlayerIsAppendedAndAccepted)
 {
     writeImage(rec("Ann", 5, 1, 3));
     auto d = open();
@@ -148,7 +148,7 @@ TEST_F(GetNameTest, NewPlayerIsAppendedAndAccepted)
     EXPECT_EQ(readImage(), cat({rec("Ann", 5, 1, 3), rec("Bob", 0, 0, 1)}));
 }
 
-TEST_F(GetNameTest, PickedPlayerIsNotAppended)
+TEST_F(PlayerDialogTest, PickedPlayerIsNotAppended)
 {
     const Bytes image = cat({rec("Ann", 5, 1, 3), rec("Bob", 20, 2, 1597)});
     writeImage(image);
@@ -164,7 +164,7 @@ TEST_F(GetNameTest, PickedPlayerIsNotAppended)
 
 // A known name must not take over a new one that starts like it or differs
 // only in case: the name is taken exactly as typed, keys and Enter alike.
-TEST_F(GetNameTest, TypedNamesAreTakenExactlyAsTyped)
+TEST_F(PlayerDialogTest, TypedNamesAreTakenExactlyAsTyped)
 {
     writeImage(rec("Ann", 5, 1, 3));
     for (const char* typed : {"ann", "A"}) {
@@ -180,7 +180,7 @@ TEST_F(GetNameTest, TypedNamesAreTakenExactlyAsTyped)
     EXPECT_EQ(readImage(), cat({rec("Ann", 5, 1, 3), rec("ann", 0, 0, 1), rec("A", 0, 0, 1)}));
 }
 
-TEST_F(GetNameTest, AFileThatCannotBeWrittenKeepsTheDialogOpen)
+TEST_F(PlayerDialogTest, AFileThatCannotBeWrittenKeepsTheDialogOpen)
 {
     file = std::make_unique<ScoreFile>((m_dir / "missing" / "zorvsco.dat").string());
     auto d = open();
@@ -191,7 +191,7 @@ TEST_F(GetNameTest, AFileThatCannotBeWrittenKeepsTheDialogOpen)
     EXPECT_EQ(accepts + cancels, 0);
 }
 
-TEST_F(GetNameTest, CancelAndTheWindowFrameBothCancelWithoutWriting)
+TEST_F(PlayerDialogTest, CancelAndTheWindowFrameBothCancelWithoutWriting)
 {
     writeImage(rec("Ann", 5, 1, 3));
     auto d = open();
@@ -208,7 +208,7 @@ TEST_F(GetNameTest, CancelAndTheWindowFrameBothCancelWithoutWriting)
     EXPECT_EQ(readImage(), rec("Ann", 5, 1, 3));
 }
 
-TEST_F(GetNameTest, OnlyStorableNamesCanBeTyped)
+TEST_F(PlayerDialogTest, OnlyStorableNamesCanBeTyped)
 {
     auto d = open();
     QLineEdit* edit = combo(*d)->lineEdit();
@@ -220,7 +220,7 @@ TEST_F(GetNameTest, OnlyStorableNamesCanBeTyped)
     EXPECT_EQ(edit->text().size(), 20);
 }
 
-TEST_F(GetNameTest, DeletesItselfAfterAcceptWhenAskedTo)
+TEST_F(PlayerDialogTest, DeletesItselfAfterAcceptWhenAskedTo)
 {
     QPointer<PlayerDialog> d = new PlayerDialog(*file, prompter);
     d->setAttribute(Qt::WA_DeleteOnClose);

@@ -1,9 +1,9 @@
 #include "tests/players/ScoreFileFixture.h"
 
-#include "ui/Twips.h"
 #include "players/ScoreFile.h"
 #include "playerwindows/ScoresWindow.h"
 #include "tests/support/ScriptedPrompter.h"
+#include "ui/Twips.h"
 
 #include <QFontInfo>
 #include <QLabel>
