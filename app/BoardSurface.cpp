@@ -1,7 +1,7 @@
 #include "app/BoardSurface.h"
 
-#include "app/Twips.h"
 #include "resources/Pictures.h"
+#include "ui/Twips.h"
 
 #include <QPainter>
 

@@ -1,7 +1,7 @@
 #include "app/UserFolder.h"
 
-#include "app/Prompter.h"
-#include "app/QtPrompter.h"
+#include "ui/Prompter.h"
+#include "ui/QtPrompter.h"
 
 #include <QCoreApplication>
 #include <QFile>

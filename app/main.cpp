@@ -1,5 +1,5 @@
+#include "app/MainWindow.h"
 #include "app/UserFolder.h"
-#include "app/damain.h"
 
 #include <QApplication>
 #include <QStyleFactory>
@@ -12,7 +12,7 @@ int main(int argc, char** argv)
         QApplication::setStyle(classic);
     if (!UserFolder::enter())
         return 1;
-    damain window;
+    MainWindow window;
     window.show();
     return app.exec();
 }

@@ -1,113 +1,101 @@
 #include "game/GameSession.h"
 
-#include "game/GameData.h"
-#include "game/Scoring.h"
-#include "players/ScoreFile.h"
+#include "game/PuzzleNumber.h"
+#include "game/PuzzleSource.h"
+#include "game/ScoreStore.h"
 
-namespace {
-
-void drawWord(Outcome& out, const std::string& word, int row)
-{
-    for (std::size_t i = 0; i < word.size(); ++i)
-        out.draws.push_back({int16_t(row * 10 + int(i)), word.substr(i, 1)});
-}
-
-} // namespace
-
-GameSession::GameSession(ScoreFile& scores, std::string gameDataPath)
-    : m_scores(scores), m_gameDataPath(std::move(gameDataPath))
+GameSession::GameSession(PuzzleSource& puzzles, ScoreStore& scores)
+    : m_puzzles(puzzles), m_scores(scores)
 {
 }
 
-std::string GameSession::caption(int command) const
+std::string GameSession::caption(Action action) const
 {
     static const char* const bare[] = {"Take Letter Below", "Take Letter Above", "Guess Word Above",
                                        "Guess Word Below"};
-    if (command < 1 || command > 4)
-        return {};
-    const bool below = command == 1 || command == 4;
-    const std::string& word = below ? m_state.SolvedBelow : m_state.SolvedAbove;
-    const std::string label = bare[command - 1];
+    const std::string label = bare[std::size_t(action)];
+    const std::string& word = m_state.side(sideOf(action)).solved;
     return word.empty() ? label : label + " " + word;
 }
 
-Outcome GameSession::pressCommand5()
+std::string GameSession::shownRow(int row) const
+{
+    if (m_phase != Phase::InRound || row < 0 || row >= int(kChainLength))
+        return {};
+    const std::string& word = m_state.puzzle.Word[std::size_t(row)];
+    const SideState& below = m_state.side(Side::Below);
+    const SideState& above = m_state.side(Side::Above);
+    // Until the last word is solved the sides never pass each other, so the
+    // rows outside the two they stand on are solved.
+    if (row < below.row || row > above.row)
+        return word;
+    std::string clues;
+    for (const SideState* side : {&below, &above})
+        if (side->row == row && side->clues.size() > clues.size())
+            clues = side->clues;
+    return clues + std::string(word.size() - clues.size(), '-');
+}
+
+Outcome GameSession::playOrQuit()
 {
     switch (m_phase) {
-    case Phase::Idle: return chooseMenuPlay();
+    case Phase::Idle: return choosePlay();
     case Phase::ChoosingPlayer: return cancelChoice();
     case Phase::InRound: break;
     }
-    return Outcome::of(OutcomeKind::AskQuit);
+    return outcome::AskQuit{false};
 }
 
-Outcome GameSession::chooseMenuPlay()
+Outcome GameSession::choosePlay()
 {
     // Starting over from the menu would drop a running round without its score.
     if (m_phase == Phase::InRound)
-        return {};
+        return outcome::Ignored{};
     m_phase = Phase::ChoosingPlayer;
-    return Outcome::of(OutcomeKind::ChoosePlayer);
+    return outcome::ChoosePlayer{};
 }
 
 Outcome GameSession::cancelChoice()
 {
     if (m_phase != Phase::ChoosingPlayer)
-        return {};
+        return outcome::Ignored{};
     m_phase = Phase::Idle;
-    return Outcome::of(OutcomeKind::CancelChoice);
+    return outcome::ChoiceCancelled{};
 }
 
-Outcome GameSession::startRound(const std::string& name, const PlayerRecord& rec)
+Outcome GameSession::startRound(const std::string& name, int32_t storedNextPuzzle)
 {
     if (m_phase != Phase::ChoosingPlayer)
-        return {};
-    m_state.PlayerName = name;
-    m_state.PlayerRec = rec;
-    const int32_t number = effectiveNextPuzzle(rec.NextPuzzle);
-    PuzzleLoad load = readPuzzle(m_gameDataPath, number);
-    Outcome out;
-    if (load.ok()) {
-        // The counter moves on before play, so a quit round never gives the
-        // same puzzle again; if it cannot be stored the round does not start.
-        auto advanced = m_scores.advance(name);
-        if (!advanced.ok())
-            load.error = advanced.error;
-    }
+        return outcome::Ignored{};
+    PuzzleLoad load = m_puzzles.puzzle(effectiveNextPuzzle(storedNextPuzzle));
+    // The counter moves on before play, so a quit round never gives the
+    // same puzzle again; if it cannot be stored the round does not start.
+    if (load.ok())
+        load.error = m_scores.advancePuzzle(name);
     if (!load.ok()) {
-        m_phase = Phase::Idle;
-        out.kind = OutcomeKind::StartFailed;
-        out.error = load.error;
-        return out;
+        endRound();
+        return outcome::StartFailed{load.error};
     }
     setUpRound(load.rec);
-    out.kind = OutcomeKind::RoundStarted;
-    drawWord(out, m_state.Puzzle.Word[0], 0);
-    drawWord(out, m_state.Puzzle.Word[6], 6);
-    for (int row = 1; row <= 5; ++row)
-        for (std::size_t i = 0; i < m_state.Puzzle.Word[row].size(); ++i)
-            out.covered.push_back(int16_t(row * 10 + int(i)));
-    return out;
+    m_state.playerName = name;
+    return outcome::RoundStarted{};
 }
 
 void GameSession::setUpRound(const PuzzleRec& puzzle)
 {
-    RoundState& s = m_state;
-    s.Puzzle = puzzle;
-    s.WordsSolved = 0;
-    s.WrongGuesses = 0;
-    s.LettersTaken = 0;
-    s.RowBelow = 1;
-    s.RowAbove = 5;
-    s.WordBelow = puzzle.Word[1];
-    s.WordAbove = puzzle.Word[5];
-    s.CluesBelow.clear();
-    s.CluesAbove.clear();
+    m_state = RoundState{};
+    m_state.puzzle = puzzle;
+    m_state.side(Side::Below) = {kFirstHiddenRow, {}, puzzle.Word.front()};
+    m_state.side(Side::Above) = {kLastHiddenRow, {}, puzzle.Word.back()};
     int hidden = 0;
-    for (int row = 1; row <= 5; ++row)
-        hidden += int(puzzle.Word[row].size());
-    s.HiddenLetters = int16_t(hidden);
-    s.SolvedBelow = puzzle.Word[0];
-    s.SolvedAbove = puzzle.Word[6];
+    for (int row = kFirstHiddenRow; row <= kLastHiddenRow; ++row)
+        hidden += int(puzzle.Word[std::size_t(row)].size());
+    m_state.hiddenLetters = int16_t(hidden);
     m_phase = Phase::InRound;
+}
+
+void GameSession::endRound()
+{
+    m_state = RoundState{};
+    m_phase = Phase::Idle;
 }

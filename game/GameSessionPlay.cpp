@@ -2,8 +2,8 @@
 // finishing and quitting.
 #include "game/GameSession.h"
 
+#include "game/ScoreStore.h"
 #include "game/Scoring.h"
-#include "players/ScoreFile.h"
 
 namespace {
 
@@ -17,155 +17,105 @@ std::string upperAscii(std::string text)
 
 } // namespace
 
-Outcome GameSession::refuse(Side side) const
+// When both sides work on the same row, letters taken from either side
+// count for both: the longer set of clues wins. The row decides, not the
+// word, since a chain may hold the same word on two rows.
+void GameSession::shareCluesOnTheSameRow()
 {
-    Outcome out;
-    out.kind = OutcomeKind::Refused;
-    out.side = side;
-    return out;
+    SideState& below = m_state.side(Side::Below);
+    SideState& above = m_state.side(Side::Above);
+    if (below.row != above.row)
+        return;
+    if (above.clues.size() > below.clues.size())
+        below.clues = above.clues;
+    else
+        above.clues = below.clues;
 }
 
 Outcome GameSession::take(Side side)
 {
     if (m_phase != Phase::InRound)
-        return {};
-    RoundState& s = m_state;
-    const bool below = side == Side::Below;
-    std::string& word = below ? s.WordBelow : s.WordAbove;
-    std::string& clues = below ? s.CluesBelow : s.CluesAbove;
-    int16_t& len = below ? s.LenBelow : s.LenAbove;
-    int16_t& shown = below ? s.ShownBelow : s.ShownAbove;
-    const int16_t row = below ? s.RowBelow : s.RowAbove;
-
-    len = int16_t(word.size());
-    s.ShownBelow = int16_t(s.CluesBelow.size());
-    s.ShownAbove = int16_t(s.CluesAbove.size());
-    // When both sides work on the last word, letters taken from either side
-    // count for both: the longer set of clues wins.
-    if (s.WordBelow == s.WordAbove) {
-        if (s.ShownAbove > s.ShownBelow) {
-            s.CluesBelow = s.CluesAbove;
-            s.ShownBelow = s.ShownAbove;
-        } else {
-            s.CluesAbove = s.CluesBelow;
-            s.ShownAbove = s.ShownBelow;
-        }
-    }
-    if (len - shown < 2)
-        return refuse(side);
-
-    Outcome out;
-    out.kind = OutcomeKind::LetterTaken;
-    out.side = side;
-    out.draws.push_back({int16_t(row * 10 + shown), word.substr(std::size_t(shown), 1)});
-    clues = word.substr(0, std::size_t(shown) + 1);
-    s.LettersTaken = bumpCounter(s.LettersTaken);
-    out.count = s.LettersTaken;
-    return out;
+        return outcome::Ignored{};
+    shareCluesOnTheSameRow();
+    SideState& own = m_state.side(side);
+    const std::string& word = m_state.word(side);
+    // A take never completes a word: the last letter is left to a guess.
+    if (word.size() < own.clues.size() + 2)
+        return outcome::Refused{};
+    const std::size_t column = own.clues.size();
+    own.clues = word.substr(0, column + 1);
+    m_state.lettersTaken = bumpCounter(m_state.lettersTaken);
+    return outcome::LetterTaken{own.row, int(column), word[column]};
 }
 
 std::optional<GameSession::GuessPrompt> GameSession::guessPrompt(Side side) const
 {
     if (m_phase != Phase::InRound)
         return std::nullopt;
-    const bool below = side == Side::Below;
-    const std::string& word = below ? m_state.WordBelow : m_state.WordAbove;
-    const std::string& clues = below ? m_state.CluesBelow : m_state.CluesAbove;
-    const std::string title = caption(below ? 4 : 3);
+    const std::string& word = m_state.word(side);
+    const std::string& clues = m_state.side(side).clues;
+    const std::string title =
+        caption(side == Side::Below ? Action::GuessBelow : Action::GuessAbove);
     const std::size_t hidden = word.size() > clues.size() ? word.size() - clues.size() : 0;
-    return GuessPrompt{title, title + "\n\nYour clue so far is " + clues + std::string(hidden, '-')};
+    return GuessPrompt{title,
+                       title + "\n\nYour clue so far is " + clues + std::string(hidden, '-')};
 }
 
 Outcome GameSession::guess(Side side, const std::string& answer)
 {
     if (m_phase != Phase::InRound)
-        return {};
-    Outcome out;
-    out.side = side;
-    if (answer.empty()) {
-        out.kind = OutcomeKind::GuessCancelled;
-        return out;
-    }
-    RoundState& s = m_state;
-    const bool below = side == Side::Below;
-    const std::string word = below ? s.WordBelow : s.WordAbove;
+        return outcome::Ignored{};
+    if (answer.empty())
+        return outcome::GuessCancelled{};
+    const std::string word = m_state.word(side);
     if (upperAscii(answer) != upperAscii(word)) {
-        s.WrongGuesses = bumpCounter(s.WrongGuesses);
-        out.kind = OutcomeKind::WrongGuess;
-        out.count = s.WrongGuesses;
-        return out;
+        m_state.wrongGuesses = bumpCounter(m_state.wrongGuesses);
+        return outcome::WrongGuess{};
     }
-    const int row = below ? s.RowBelow : s.RowAbove;
-    for (std::size_t i = 0; i < word.size(); ++i)
-        out.draws.push_back({int16_t(row * 10 + int(i)), word.substr(i, 1)});
-    (below ? s.SolvedBelow : s.SolvedAbove) = word;
+    SideState& own = m_state.side(side);
+    const int row = own.row;
+    own.solved = word;
     moveOn(side);
-    s.WordsSolved = int16_t(s.WordsSolved + 1);
-    if (s.WordsSolved >= 5) {
-        Outcome finished = finishRound();
-        finished.side = side;
-        finished.draws = std::move(out.draws);
-        return finished;
-    }
-    out.kind = OutcomeKind::WordSolved;
-    return out;
+    m_state.wordsSolved = int16_t(m_state.wordsSolved + 1);
+    if (m_state.wordsSolved >= kHiddenWords)
+        return finishRound(row, word);
+    return outcome::WordSolved{row, word};
 }
 
+// The side goes on to the next word towards the middle; at the far end it
+// stays, since the round is then over.
 void GameSession::moveOn(Side side)
 {
-    RoundState& s = m_state;
-    if (side == Side::Above) {
-        if (s.RowAbove > 1) {
-            s.RowAbove = int16_t(s.RowAbove - 1);
-            s.WordAbove = s.Puzzle.Word[std::size_t(s.RowAbove)];
-            s.CluesAbove.clear();
-            s.ShownAbove = 0;
-        }
-    } else if (s.RowBelow < 5) {
-        s.RowBelow = int16_t(s.RowBelow + 1);
-        s.WordBelow = s.Puzzle.Word[std::size_t(s.RowBelow)];
-        s.CluesBelow.clear();
-        s.ShownBelow = 0;
-    }
+    SideState& own = m_state.side(side);
+    const int step = side == Side::Below ? 1 : -1;
+    const int next = own.row + step;
+    if (next < kFirstHiddenRow || next > kLastHiddenRow)
+        return;
+    own.row = int16_t(next);
+    own.clues.clear();
 }
 
-Outcome GameSession::finishRound()
+Outcome GameSession::finishRound(int row, const std::string& word)
 {
-    RoundState& s = m_state;
-    Outcome out;
-    out.kind = OutcomeKind::RoundFinished;
-    s.RoundScore = roundScore(int32_t(s.LettersTaken) + s.WrongGuesses, s.HiddenLetters);
-    out.RoundScore = s.RoundScore;
-    auto recorded = m_scores.recordFinishedRound(s.PlayerName, s.RoundScore);
-    if (!recorded.ok())
-        out.error = recorded.error;
-    else if (recorded.value && *recorded.value)
-        out.average = **recorded.value;
-    s.SolvedBelow.clear();
-    s.SolvedAbove.clear();
-    m_phase = Phase::Idle;
-    return out;
+    const int16_t score = roundScore(int32_t(m_state.lettersTaken) + m_state.wrongGuesses,
+                                     m_state.hiddenLetters);
+    const ScoreStore::Counted counted = m_scores.countRound(m_state.playerName, score);
+    endRound();
+    return outcome::RoundFinished{row, word, score, counted.average.value_or(0), counted.error};
 }
 
 Outcome GameSession::requestExit()
 {
-    Outcome out;
-    out.kind = m_phase == Phase::InRound ? OutcomeKind::AskQuit : OutcomeKind::Exit;
-    out.exitAfter = true;
-    return out;
+    if (m_phase == Phase::InRound)
+        return outcome::AskQuit{true};
+    return outcome::MayExit{};
 }
 
 Outcome GameSession::confirmQuit()
 {
     if (m_phase != Phase::InRound)
-        return {};
-    Outcome out;
-    out.kind = OutcomeKind::QuitRecorded;
-    auto recorded = m_scores.recordQuitRound(m_state.PlayerName);
-    if (!recorded.ok())
-        out.error = recorded.error;
-    m_state.SolvedBelow.clear();
-    m_state.SolvedAbove.clear();
-    m_phase = Phase::Idle;
-    return out;
+        return outcome::Ignored{};
+    const ScoreStore::Counted counted = m_scores.countRound(m_state.playerName, 0);
+    endRound();
+    return outcome::QuitRecorded{counted.error};
 }

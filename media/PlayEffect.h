@@ -2,11 +2,11 @@
 
 #include <QString>
 
-class MMControl1;
+class SoundPlayer;
 
 // Every place that plays an effect goes through these same steps, so the
-// sound switch and the control's settings are honoured in one spot.
-void playEffect(MMControl1& control, bool soundOn, const QString& file);
+// sound switch is honoured in one spot.
+void playEffect(SoundPlayer& control, bool soundOn, const QString& file);
 
 // Opens the wave-audio device once at start-up and preloads the effects.
-void prepareMedia(MMControl1& control);
+void prepareMedia(SoundPlayer& control);

@@ -69,14 +69,3 @@ float playerAverageSingle(const PlayerRecord& rec)
     // this value keeps the order files have always been sorted in.
     return static_cast<float>(playerAverage(rec));
 }
-
-int32_t effectiveNextPuzzle(int32_t stored)
-{
-    return (stored < 1 || stored > kPuzzleCount) ? 1 : stored;
-}
-
-int32_t advancedPuzzle(int32_t stored)
-{
-    const int32_t current = effectiveNextPuzzle(stored);
-    return current == kPuzzleCount ? 1 : current + 1;
-}

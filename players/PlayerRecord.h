@@ -1,4 +1,6 @@
 #pragma once
+#include "game/PuzzleNumber.h"
+
 #include <array>
 #include <cstdint>
 #include <span>
@@ -19,7 +21,6 @@ struct PlayerRecord {
 
 constexpr std::size_t kPlayerRecordSize = 32;
 constexpr std::size_t kPlayerNameSize = 20;
-constexpr int32_t kPuzzleCount = 1597;
 
 using PlayerBytes = std::array<uint8_t, kPlayerRecordSize>;
 
@@ -30,8 +31,3 @@ PlayerRecord decodePlayerRecord(std::span<const uint8_t, kPlayerRecordSize> byte
 // Average for display and ordering; a player with no rounds counts as 0.
 double playerAverage(const PlayerRecord& rec);
 float playerAverageSingle(const PlayerRecord& rec);
-
-// The puzzle a player is given: out-of-range values stored by damaged
-// files are treated as puzzle 1.
-int32_t effectiveNextPuzzle(int32_t stored);
-int32_t advancedPuzzle(int32_t stored);

@@ -1,6 +1,5 @@
 #include "players/ScoreFile.h"
 
-#include "game/FileExists.h"
 #include "players/AverageOrder.h"
 #include "players/Cp1252.h"
 #include "players/LockedFile.h"
@@ -106,8 +105,6 @@ std::string nameProblem(const std::string& name, const std::string& path)
 } // namespace
 
 ScoreFile::ScoreFile(std::string path) : m_path(std::move(path)) {}
-
-bool ScoreFile::exists() const { return FileExists(m_path) == kTrue; }
 
 ScoreResult<std::vector<std::string>> ScoreFile::listNames() const
 {
@@ -281,4 +278,14 @@ ScoreResult<Done> ScoreFile::remove()
     if (!file.unlinkFile())
         return failed<Done>(file.error());
     return succeeded(Done{});
+}
+
+std::string ScoreFile::advancePuzzle(const std::string& name) { return advance(name).error; }
+
+ScoreStore::Counted ScoreFile::countRound(const std::string& name, int32_t score)
+{
+    auto counted = recordFinishedRound(name, score);
+    if (!counted.ok())
+        return {counted.error, std::nullopt};
+    return {{}, *counted.value};
 }

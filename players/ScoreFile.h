@@ -1,4 +1,5 @@
 #pragma once
+#include "game/ScoreStore.h"
 #include "players/PlayerRecord.h"
 
 #include <optional>
@@ -20,22 +21,22 @@ struct Done {};
 // Every read-modify-write holds an advisory lock on the file, so two
 // copies of the game never lose each other's updates. Names are UTF-8;
 // they are stored in Windows-1252.
-class ScoreFile {
+class ScoreFile : public ScoreStore {
 public:
     explicit ScoreFile(std::string path = "zorvsco.dat");
 
     const std::string& path() const { return m_path; }
-    bool exists() const;
 
     ScoreResult<std::vector<std::string>> listNames() const;
     ScoreResult<std::vector<PlayerRecord>> listRecords() const;
 
     // Finds the player by exact name or appends a new record; the record
-    // returned has NextPuzzle already brought into 1..1597. A name the file
+    // returned has NextPuzzle already brought into 1..kPuzzleCount. A name the file
     // cannot keep (empty, over 20 characters, a character outside
     // Windows-1252, a trailing blank) is refused with an error.
     ScoreResult<PlayerRecord> findOrAdd(const std::string& name);
-    // Moves NextPuzzle on for every record with this name (1597 wraps to 1).
+    // Moves NextPuzzle on for every record with this name (the last puzzle
+    // wraps round to 1).
     ScoreResult<Done> advance(const std::string& name);
     // Adds a finished round to the first record with this name; yields the
     // new average, or nothing when no record matched (nothing is written).
@@ -47,6 +48,10 @@ public:
     ScoreResult<Done> sortByAverage();
     // Deletes the file if it is there.
     ScoreResult<Done> remove();
+
+    // The game's view of the file: advance() and recordFinishedRound().
+    std::string advancePuzzle(const std::string& name) override;
+    Counted countRound(const std::string& name, int32_t score) override;
 
 private:
     std::string m_path;

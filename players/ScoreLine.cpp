@@ -1,5 +1,7 @@
 #include "players/ScoreLine.h"
 
+#include "game/Scoring.h"
+
 #include <cmath>
 
 namespace {
@@ -21,19 +23,14 @@ std::string firstChars(const std::string& utf8, std::size_t count, std::size_t& 
 
 } // namespace
 
-std::string signedNumberText(long long value)
-{
-    return value < 0 ? std::to_string(value) : " " + std::to_string(value);
-}
-
 std::string scoreLine(const PlayerRecord& rec)
 {
     std::size_t nameChars = 0;
     std::string line = firstChars(rec.Name, 17, nameChars);
     line.append(18 - nameChars, ' ');
     line += rec.TimesPlayed <= 9 ? "  " : " ";
-    line += signedNumberText(rec.TimesPlayed);
+    line += formatCount(rec.TimesPlayed);
     line += "    ";
-    line += signedNumberText(static_cast<long long>(std::trunc(playerAverage(rec))));
+    line += formatCount(static_cast<long long>(std::trunc(playerAverage(rec))));
     return line;
 }

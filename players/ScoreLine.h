@@ -7,7 +7,3 @@
 // font: the name cut to 17 characters in 18 columns, the rounds played and
 // the average without its fraction, numbers lined up on their last digit.
 std::string scoreLine(const PlayerRecord& rec);
-
-// A whole number the way the table and messages show it: a blank in front
-// of a non-negative number, a minus sign in front of a negative one.
-std::string signedNumberText(long long value);

@@ -1,7 +1,7 @@
 #pragma once
-#include "app/damain.h"
-#include "game/TileImage.h"
-#include "players/getname.h"
+#include "app/MainWindow.h"
+#include "app/TileImage.h"
+#include "playerwindows/PlayerDialog.h"
 #include "tests/support/Chains.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/ScriptedPrompter.h"
@@ -21,7 +21,7 @@ protected:
     void SetUp() override
     {
         ScratchFolder::write("zorvwin.dat", chainFile(std::vector(3, kSnowChain)));
-        window = std::make_unique<damain>(&prompter);
+        window = std::make_unique<MainWindow>(&prompter);
     }
 
     QPushButton* button(const char* name) const
@@ -37,13 +37,14 @@ protected:
     {
         return window->findChild<QAction*>(QString::fromLatin1(name));
     }
-    int holder(int index) const { return window->tile(index)->holder(); }
+    // Tiles counted row by row, ten to a row.
+    int holder(int index) const { return window->tile(index / 10, index % 10)->holder(); }
 
     // PLAY, then Accept with this name in the player dialog.
     void startRound(const QString& name = QStringLiteral("Ann"))
     {
         button("Command5")->click();
-        getname* dialog = window->playerDialog();
+        PlayerDialog* dialog = window->playerDialog();
         ASSERT_NE(dialog, nullptr);
         dialog->findChild<QComboBox*>(QStringLiteral("Combo1"))->setEditText(name);
         dialog->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
@@ -59,5 +60,5 @@ protected:
 
     ScratchFolder folder;
     ScriptedPrompter prompter;
-    std::unique_ptr<damain> window;
+    std::unique_ptr<MainWindow> window;
 };

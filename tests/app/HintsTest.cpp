@@ -40,7 +40,7 @@ TEST_F(Board, PointerOverAControlWritesItsHint)
 TEST_F(Board, TilesAndTheThinButtonLeaveTheHintAlone)
 {
     moveOver(button("Command1"));
-    moveOver(window->tile(33));
+    moveOver(window->tile(3, 3));
     moveOver(button("Command6"));
     moveOver(window->findChild<QWidget*>(QStringLiteral("SSPanel1")));
     EXPECT_EQ(label("SSPanel1"), "Click here to be shown next letter.");

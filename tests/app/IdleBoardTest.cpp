@@ -1,7 +1,7 @@
-#include "app/Twips.h"
 #include "app/WrapButton.h"
-#include "media/MMControl1.h"
+#include "media/SoundPlayer.h"
 #include "tests/app/BoardFixture.h"
+#include "ui/Twips.h"
 
 TEST_F(Board, StartsIdleWithBareCaptionsAndBlankTiles)
 {
@@ -19,13 +19,13 @@ TEST_F(Board, StartsIdleWithBareCaptionsAndBlankTiles)
     EXPECT_EQ(label("SSPanel1"), "Lexiloop for Windows v1.0");
     for (int i = 0; i < 70; ++i)
         ASSERT_EQ(holder(i), 2) << "tile " << i;
-    EXPECT_EQ(window->tile(0)->accessibleName(), "blank");
+    EXPECT_EQ(window->tile(0, 0)->accessibleName(), "blank");
     EXPECT_TRUE(menu("mnusoundon")->isChecked());
     EXPECT_FALSE(menu("mnusoundoff")->isChecked());
-    EXPECT_EQ(window->game().state().SoundOn, 1);
+    EXPECT_TRUE(window->soundOn());
     QApplication::processEvents(); // the sound device opens once the board is up
-    EXPECT_TRUE(window->mediaControl()->isOpen());
-    EXPECT_EQ(window->mediaControl()->fileName(), "not.wav");
+    EXPECT_TRUE(window->soundPlayer()->isOpen());
+    EXPECT_EQ(window->soundPlayer()->fileName(), "not.wav");
 }
 
 TEST_F(Board, ControlsSitWhereTheDesignPutsThem)
@@ -39,8 +39,8 @@ TEST_F(Board, ControlsSitWhereTheDesignPutsThem)
     EXPECT_EQ(button("Command5")->geometry(), twipsRect(1800, 3390, 1125, 315));
     auto* panel = window->findChild<QLabel*>(QStringLiteral("SSPanel1"));
     EXPECT_EQ(panel->geometry(), twipsRect(30, 3810, 7335, 240));
-    EXPECT_EQ(window->tile(0)->geometry(), twipsRect(600, 930, 300, 270));
-    EXPECT_EQ(window->tile(69)->geometry(), twipsRect(600 + 360 * 9, 930 + 330 * 6, 300, 270));
+    EXPECT_EQ(window->tile(0, 0)->geometry(), twipsRect(600, 930, 300, 270));
+    EXPECT_EQ(window->tile(6, 9)->geometry(), twipsRect(600 + 360 * 9, 930 + 330 * 6, 300, 270));
     EXPECT_EQ(window->findChildren<TileImage*>(QStringLiteral("Image1")).size(), 70);
 }
 
@@ -69,29 +69,23 @@ TEST_F(Board, SoundMenuKeepsExactlyOneCheck)
     menu("mnusoundoff")->trigger();
     EXPECT_FALSE(menu("mnusoundon")->isChecked());
     EXPECT_TRUE(menu("mnusoundoff")->isChecked());
-    EXPECT_EQ(window->game().state().SoundOn, 0);
+    EXPECT_FALSE(window->soundOn());
     menu("mnusoundon")->trigger();
     menu("mnusoundon")->trigger();
     EXPECT_TRUE(menu("mnusoundon")->isChecked());
     EXPECT_FALSE(menu("mnusoundoff")->isChecked());
-    EXPECT_EQ(window->game().state().SoundOn, 1);
+    EXPECT_TRUE(window->soundOn());
 }
 
-TEST_F(Board, DrawTileShowsLettersAndIgnoresTheRest)
+TEST_F(Board, TilesTellAssistiveTechnologyWhatTheyShow)
 {
-    window->DrawTile(QStringLiteral("a"), 0);
-    EXPECT_EQ(holder(0), 4);
-    EXPECT_EQ(window->tile(0)->accessibleName(), "A");
-    window->DrawTile(QStringLiteral("Q"), 0);
-    EXPECT_EQ(holder(0), 20);
-    window->DrawTile(QStringLiteral("Z"), 69);
-    EXPECT_EQ(holder(69), 29);
-    window->tile(5)->setHolder(3);
-    window->DrawTile(QStringLiteral(" "), 5);
-    window->DrawTile(QStringLiteral("?"), 5);
-    window->DrawTile(QStringLiteral("A"), 70);
-    EXPECT_EQ(holder(5), 3);
-    EXPECT_EQ(window->tile(5)->accessibleName(), "covered");
+    TileImage* tile = window->tile(0, 5);
+    tile->setHolder(3);
+    EXPECT_EQ(tile->accessibleName(), "covered");
+    tile->setHolder(4 + ('Q' - 'A'));
+    EXPECT_EQ(tile->accessibleName(), "Q");
+    tile->setHolder(2);
+    EXPECT_EQ(tile->accessibleName(), "blank");
 }
 
 TEST_F(Board, LongCaptionsWrapInsideTheButton)

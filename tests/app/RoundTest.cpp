@@ -98,6 +98,8 @@ TEST_F(Board, AMissingGameDataFileIsReportedAndNothingIsCharged)
     ASSERT_EQ(prompter.shown.size(), 1u);
     EXPECT_NE(prompter.shown[0].text.indexOf("zorvwin.dat"), -1);
     EXPECT_EQ(caption("Command5"), "PLAY");
+    // The board is idle again, so the busy text gives way to the title.
+    EXPECT_EQ(label("SSPanel1"), "Lexiloop for Windows v1.0");
     const auto records = ScoreFile().listRecords();
     ASSERT_EQ(records.value->size(), 1u);
     EXPECT_EQ(records.value->at(0).NextPuzzle, 1);

@@ -60,8 +60,8 @@ bool storable(const std::string& name)
 
 int32_t nextOf(int32_t stored)
 {
-    const int32_t current = (stored < 1 || stored > 1597) ? 1 : stored;
-    return current == 1597 ? 1 : current + 1;
+    const int32_t current = (stored < 1 || stored > kPuzzleCount) ? 1 : stored;
+    return current == kPuzzleCount ? 1 : current + 1;
 }
 
 float averageOf(const Bytes& b, std::size_t rec)
@@ -185,7 +185,7 @@ std::string checkResult(const Bytes& before, const Call& call, const Expected& w
         if (r.ok() && !found.empty()) {
             const std::size_t at = found.front() * kRec;
             if (r.value->TotalScore != getLe(before, at + 20) || r.value->TimesPlayed != getLe(before, at + 24)
-                || r.value->NextPuzzle < 1 || r.value->NextPuzzle > 1597)
+                || r.value->NextPuzzle < 1 || r.value->NextPuzzle > kPuzzleCount)
                 return "add yielded numbers that are not the stored player's";
         }
         break;

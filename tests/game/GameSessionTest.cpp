@@ -1,99 +1,133 @@
 #include "game/GameSession.h"
-#include "players/ScoreFile.h"
-#include "tests/support/Chains.h"
-#include "tests/support/ScratchFolder.h"
+#include "game/PuzzleSource.h"
+#include "game/ScoreStore.h"
 
 #include <gtest/gtest.h>
+#include <map>
+#include <vector>
 
 namespace {
 
-// A session in a scratch folder whose game data holds the SNOW chain.
+// SNOW BALL ROOM MATE SHIP YARD STICK: 4 + 4 + 4 + 4 + 4 = 20 hidden letters.
+const PuzzleRec kSnow{{"SNOW", "BALL", "ROOM", "MATE", "SHIP", "YARD", "STICK"}};
+
+// Chains handed out from memory; a number past the last fails, as a short
+// game-data file does.
+class Chains : public PuzzleSource {
+public:
+    std::vector<PuzzleRec> chains;
+    PuzzleLoad puzzle(int32_t number) override
+    {
+        if (number < 1 || number > int32_t(chains.size()))
+            return {{}, "no puzzle " + std::to_string(number)};
+        return {chains[std::size_t(number - 1)], {}};
+    }
+};
+
+// The players' records in memory; `failure`, when set, fails every write.
+class Records : public ScoreStore {
+public:
+    struct Player {
+        int32_t next = 1;
+        int32_t played = 0;
+        int32_t total = 0;
+    };
+    std::map<std::string, Player> players;
+    std::string failure;
+
+    std::string advancePuzzle(const std::string& name) override
+    {
+        if (failure.empty())
+            ++players[name].next;
+        return failure;
+    }
+    Counted countRound(const std::string& name, int32_t score) override
+    {
+        if (!failure.empty())
+            return {failure, std::nullopt};
+        Player& p = players[name];
+        ++p.played;
+        p.total += score;
+        return {{}, double(p.total) / p.played};
+    }
+};
+
 class Round : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        ScratchFolder::write("zorvwin.dat", chainFile(std::vector(6, kSnowChain)));
-    }
+    Round() { chains.chains = std::vector(6, kSnow); }
 
     Outcome start(const std::string& name = "Ann")
     {
-        session.chooseMenuPlay();
-        auto rec = file.findOrAdd(name);
-        EXPECT_TRUE(rec.ok()) << rec.error;
-        return session.startRound(name, *rec.value);
+        session.choosePlay();
+        return session.startRound(name, records.players[name].next);
     }
 
-    void solve(Side side)
-    {
-        const RoundState& s = session.state();
-        last = session.guess(side, side == Side::Below ? s.WordBelow : s.WordAbove);
-    }
+    void solve(Side side) { last = session.guess(side, session.state().word(side)); }
 
-    PlayerRecord player(const std::string& name = "Ann")
-    {
-        const auto records = file.listRecords();
-        for (const auto& rec : *records.value)
-            if (rec.Name == name)
-                return rec;
-        return {};
-    }
+    template <class Kind>
+    bool is(const Outcome& outcome) const { return std::holds_alternative<Kind>(outcome); }
 
-    ScratchFolder folder;
-    ScoreFile file;
-    GameSession session{file};
+    Chains chains;
+    Records records;
+    GameSession session{chains, records};
     Outcome last;
 };
 
 } // namespace
 
+using namespace outcome;
+
 TEST_F(Round, PlayActionsDoNothingUntilARoundStarts)
 {
-    EXPECT_EQ(session.take(Side::Below).kind, OutcomeKind::Ignored);
-    EXPECT_EQ(session.guess(Side::Above, "BALL").kind, OutcomeKind::Ignored);
+    EXPECT_TRUE(is<Ignored>(session.take(Side::Below)));
+    EXPECT_TRUE(is<Ignored>(session.guess(Side::Above, "BALL")));
     EXPECT_FALSE(session.guessPrompt(Side::Above));
-    EXPECT_EQ(session.pressCommand5().kind, OutcomeKind::ChoosePlayer);
+    EXPECT_TRUE(is<ChoosePlayer>(session.playOrQuit()));
     // Still choosing a player: no round yet, and QUIT only closes the dialog.
-    EXPECT_EQ(session.take(Side::Below).kind, OutcomeKind::Ignored);
-    EXPECT_EQ(session.requestExit().kind, OutcomeKind::Exit);
-    EXPECT_EQ(session.pressCommand5().kind, OutcomeKind::CancelChoice);
+    EXPECT_TRUE(is<Ignored>(session.take(Side::Below)));
+    EXPECT_TRUE(is<MayExit>(session.requestExit()));
+    EXPECT_TRUE(is<ChoiceCancelled>(session.playOrQuit()));
     EXPECT_EQ(session.phase(), GameSession::Phase::Idle);
-    EXPECT_EQ(session.caption(1), "Take Letter Below");
-    EXPECT_EQ(session.caption(3), "Guess Word Above");
+    EXPECT_EQ(session.caption(Action::TakeBelow), "Take Letter Below");
+    EXPECT_EQ(session.caption(Action::GuessAbove), "Guess Word Above");
+    EXPECT_EQ(session.shownRow(0), "");
 }
 
 TEST_F(Round, StartShowsTheEndWordsAndCoversTheHiddenOnes)
 {
-    const Outcome out = start();
-    ASSERT_EQ(out.kind, OutcomeKind::RoundStarted) << out.error;
-    ASSERT_EQ(out.draws.size(), 4u + 5u);
-    EXPECT_EQ(out.draws[0].TileIndex, 0);
-    EXPECT_EQ(out.draws[0].TileLetter, "S");
-    EXPECT_EQ(out.draws[4].TileIndex, 60);
-    EXPECT_EQ(out.draws[8].TileIndex, 64);
-    ASSERT_EQ(out.covered.size(), 20u);
-    EXPECT_EQ(out.covered.front(), 10);
-    EXPECT_EQ(out.covered.back(), 53);
-    EXPECT_EQ(session.caption(1), "Take Letter Below SNOW");
-    EXPECT_EQ(session.caption(2), "Take Letter Above STICK");
-    EXPECT_EQ(session.caption(3), "Guess Word Above STICK");
-    EXPECT_EQ(session.caption(4), "Guess Word Below SNOW");
-    EXPECT_EQ(session.state().HiddenLetters, 20);
-    EXPECT_EQ(player().NextPuzzle, 2);
+    ASSERT_TRUE(is<RoundStarted>(start()));
+    EXPECT_EQ(session.shownRow(0), "SNOW");
+    for (int row = 1; row <= 5; ++row)
+        EXPECT_EQ(session.shownRow(row), "----") << row;
+    EXPECT_EQ(session.shownRow(6), "STICK");
+    EXPECT_EQ(session.caption(Action::TakeBelow), "Take Letter Below SNOW");
+    EXPECT_EQ(session.caption(Action::TakeAbove), "Take Letter Above STICK");
+    EXPECT_EQ(session.caption(Action::GuessAbove), "Guess Word Above STICK");
+    EXPECT_EQ(session.caption(Action::GuessBelow), "Guess Word Below SNOW");
+    EXPECT_EQ(session.state().hiddenLetters, 20);
+    EXPECT_EQ(records.players["Ann"].next, 2);
     // The menu cannot start over a running round.
-    EXPECT_EQ(session.chooseMenuPlay().kind, OutcomeKind::Ignored);
+    EXPECT_TRUE(is<Ignored>(session.choosePlay()));
 }
 
-TEST_F(Round, AFailedLoadChargesNothingAndDoesNotAdvance)
+TEST_F(Round, AFailedStartChargesNothingAndDoesNotAdvance)
 {
-    ScratchFolder::write("zorvwin.dat", chainFile({kSnowChain}));
-    file.findOrAdd("Ann");
-    file.advance("Ann"); // Ann now wants puzzle 2, which the short file lacks
-    const Outcome out = start();
-    EXPECT_EQ(out.kind, OutcomeKind::StartFailed);
-    EXPECT_NE(out.error.find("zorvwin.dat"), std::string::npos);
+    chains.chains = {kSnow};
+    records.players["Ann"].next = 2; // Ann wants puzzle 2, which is not there
+    last = start();
+    ASSERT_TRUE(is<StartFailed>(last));
+    EXPECT_EQ(std::get<StartFailed>(last).error, "no puzzle 2");
     EXPECT_EQ(session.phase(), GameSession::Phase::Idle);
-    EXPECT_EQ(player().NextPuzzle, 2);
-    EXPECT_EQ(player().TimesPlayed, 0);
+    EXPECT_EQ(records.players["Ann"].next, 2);
+    EXPECT_EQ(records.players["Ann"].played, 0);
+
+    // A puzzle counter that cannot be moved on stops the round as well.
+    records.players["Ann"].next = 1;
+    records.failure = "Could not write zorvsco.dat.";
+    last = start();
+    ASSERT_TRUE(is<StartFailed>(last));
+    EXPECT_EQ(std::get<StartFailed>(last).error, records.failure);
+    EXPECT_EQ(session.shownRow(0), "");
 }
 
 TEST_F(Round, AWordOfNLettersGivesNMinusOne)
@@ -101,15 +135,17 @@ TEST_F(Round, AWordOfNLettersGivesNMinusOne)
     start();
     for (int i = 0; i < 3; ++i) {
         last = session.take(Side::Below);
-        ASSERT_EQ(last.kind, OutcomeKind::LetterTaken);
-        EXPECT_EQ(last.draws.at(0).TileIndex, 10 + i);
-        EXPECT_EQ(last.draws.at(0).TileLetter, std::string(1, "BALL"[i]));
-        EXPECT_EQ(last.count, i + 1);
+        ASSERT_TRUE(is<LetterTaken>(last));
+        const auto& taken = std::get<LetterTaken>(last);
+        EXPECT_EQ(taken.row, 1);
+        EXPECT_EQ(taken.column, i);
+        EXPECT_EQ(taken.letter, "BALL"[i]);
+        EXPECT_EQ(session.state().lettersTaken, i + 1);
     }
-    EXPECT_EQ(session.state().CluesBelow, "BAL");
-    EXPECT_EQ(session.state().ShownBelow, 2); // the count from before the last take
-    EXPECT_EQ(session.take(Side::Below).kind, OutcomeKind::Refused);
-    EXPECT_EQ(session.state().LettersTaken, 3);
+    EXPECT_EQ(session.state().side(Side::Below).clues, "BAL");
+    EXPECT_EQ(session.shownRow(1), "BAL-");
+    EXPECT_TRUE(is<Refused>(session.take(Side::Below)));
+    EXPECT_EQ(session.state().lettersTaken, 3);
 }
 
 TEST_F(Round, LettersTakenFromEitherSideCountForBothOnTheLastWord)
@@ -119,16 +155,36 @@ TEST_F(Round, LettersTakenFromEitherSideCountForBothOnTheLastWord)
     solve(Side::Below);
     solve(Side::Above);
     solve(Side::Above); // both sides now work on MATE
-    ASSERT_EQ(session.state().RowBelow, 3);
-    ASSERT_EQ(session.state().RowAbove, 3);
+    ASSERT_EQ(session.state().side(Side::Below).row, 3);
+    ASSERT_EQ(session.state().side(Side::Above).row, 3);
     session.take(Side::Below);
     session.take(Side::Below);
     last = session.take(Side::Above);
-    ASSERT_EQ(last.kind, OutcomeKind::LetterTaken);
-    EXPECT_EQ(last.draws.at(0).TileIndex, 32);
-    EXPECT_EQ(session.state().CluesAbove, "MAT");
-    EXPECT_EQ(session.state().LettersTaken, 3);
-    EXPECT_EQ(session.take(Side::Below).kind, OutcomeKind::Refused);
+    ASSERT_TRUE(is<LetterTaken>(last));
+    EXPECT_EQ(std::get<LetterTaken>(last).column, 2);
+    EXPECT_EQ(session.state().side(Side::Above).clues, "MAT");
+    EXPECT_EQ(session.state().lettersTaken, 3);
+    EXPECT_TRUE(is<Refused>(session.take(Side::Below)));
+    EXPECT_EQ(session.shownRow(3), "MAT-");
+}
+
+// A chain may hold the same word twice; the two sides share their clues
+// only while they work on the same row, not because the words are alike.
+TEST_F(Round, ARepeatedWordSharesCluesOnlyOnTheSameRow)
+{
+    chains.chains = {{{"SNOW", "BATH", "ROOM", "MATE", "SHIP", "BATH", "STICK"}}};
+    start();
+    session.take(Side::Below);
+    last = session.take(Side::Above);
+    ASSERT_TRUE(is<LetterTaken>(last));
+    const auto& taken = std::get<LetterTaken>(last);
+    EXPECT_EQ(taken.row, 5);
+    EXPECT_EQ(taken.column, 0);
+    EXPECT_EQ(taken.letter, 'B');
+    EXPECT_EQ(session.shownRow(1), "B---");
+    EXPECT_EQ(session.shownRow(5), "B---");
+    EXPECT_EQ(session.guessPrompt(Side::Above)->prompt,
+              "Guess Word Above STICK\n\nYour clue so far is B---");
 }
 
 TEST_F(Round, GuessesAreUpperCasedButNeverTrimmed)
@@ -138,22 +194,23 @@ TEST_F(Round, GuessesAreUpperCasedButNeverTrimmed)
     ASSERT_TRUE(prompt);
     EXPECT_EQ(prompt->title, "Guess Word Below SNOW");
     EXPECT_EQ(prompt->prompt, "Guess Word Below SNOW\n\nYour clue so far is ----");
-    EXPECT_EQ(session.guess(Side::Below, "").kind, OutcomeKind::GuessCancelled);
-    EXPECT_EQ(session.guess(Side::Below, " ball").kind, OutcomeKind::WrongGuess);
-    last = session.guess(Side::Below, "ball ");
-    EXPECT_EQ(last.kind, OutcomeKind::WrongGuess);
-    EXPECT_EQ(last.count, 2);
+    EXPECT_TRUE(is<GuessCancelled>(session.guess(Side::Below, "")));
+    EXPECT_TRUE(is<WrongGuess>(session.guess(Side::Below, " ball")));
+    EXPECT_TRUE(is<WrongGuess>(session.guess(Side::Below, "ball ")));
+    EXPECT_EQ(session.state().wrongGuesses, 2);
     session.take(Side::Below);
     session.take(Side::Below);
     EXPECT_EQ(session.guessPrompt(Side::Below)->prompt,
               "Guess Word Below SNOW\n\nYour clue so far is BA--");
     last = session.guess(Side::Below, "bAlL");
-    ASSERT_EQ(last.kind, OutcomeKind::WordSolved);
-    EXPECT_EQ(last.draws.size(), 4u);
-    EXPECT_EQ(session.caption(1), "Take Letter Below BALL");
-    EXPECT_EQ(session.caption(4), "Guess Word Below BALL");
-    EXPECT_EQ(session.state().WordBelow, "ROOM");
-    EXPECT_EQ(session.state().CluesBelow, "");
+    ASSERT_TRUE(is<WordSolved>(last));
+    EXPECT_EQ(std::get<WordSolved>(last).row, 1);
+    EXPECT_EQ(session.shownRow(1), "BALL");
+    EXPECT_EQ(session.shownRow(2), "----");
+    EXPECT_EQ(session.caption(Action::TakeBelow), "Take Letter Below BALL");
+    EXPECT_EQ(session.caption(Action::GuessBelow), "Guess Word Below BALL");
+    EXPECT_EQ(session.state().word(Side::Below), "ROOM");
+    EXPECT_EQ(session.state().side(Side::Below).clues, "");
 }
 
 TEST_F(Round, EverySolvingOrderEndsAtTheFifthWord)
@@ -169,42 +226,54 @@ TEST_F(Round, EverySolvingOrderEndsAtTheFifthWord)
         start();
         for (std::size_t i = 0; i < order.size(); ++i) {
             solve(order[i]);
-            const auto expected = i + 1 < order.size() ? OutcomeKind::WordSolved
-                                                       : OutcomeKind::RoundFinished;
-            ASSERT_EQ(last.kind, expected) << "word " << i + 1;
+            if (i + 1 < order.size())
+                ASSERT_TRUE(is<WordSolved>(last)) << "word " << i + 1;
         }
-        EXPECT_EQ(last.RoundScore, 1000);
+        ASSERT_TRUE(is<RoundFinished>(last));
+        EXPECT_EQ(std::get<RoundFinished>(last).score, 1000);
         EXPECT_EQ(session.phase(), GameSession::Phase::Idle);
-        EXPECT_EQ(session.caption(2), "Take Letter Above");
+        EXPECT_EQ(session.caption(Action::TakeAbove), "Take Letter Above");
+        EXPECT_EQ(session.state().lettersTaken, 0);
     }
-    EXPECT_EQ(player().TimesPlayed, 5);
-    EXPECT_EQ(player().TotalScore, 5000);
-    EXPECT_EQ(player().NextPuzzle, 6);
+    EXPECT_EQ(records.players["Ann"].played, 5);
+    EXPECT_EQ(records.players["Ann"].total, 5000);
+    EXPECT_EQ(records.players["Ann"].next, 6);
 }
 
-TEST_F(Round, AFinishedRoundIsRecordedForTheFirstMatchingPlayer)
+TEST_F(Round, AFinishedRoundIsCountedWithItsScore)
 {
     start();
     session.take(Side::Below);
     session.guess(Side::Above, "wrong");
     for (int i = 0; i < 5; ++i)
         solve(Side::Below);
-    ASSERT_EQ(last.kind, OutcomeKind::RoundFinished);
-    EXPECT_EQ(last.RoundScore, 900); // 1 - 2/20
-    EXPECT_DOUBLE_EQ(last.average, 900.0);
-    EXPECT_EQ(player().TotalScore, 900);
-    EXPECT_EQ(player().TimesPlayed, 1);
+    ASSERT_TRUE(is<RoundFinished>(last));
+    const auto& finished = std::get<RoundFinished>(last);
+    EXPECT_EQ(finished.row, 5);
+    EXPECT_EQ(finished.word, "YARD");
+    EXPECT_EQ(finished.score, 900); // 1 - 2/20
+    EXPECT_DOUBLE_EQ(finished.average, 900.0);
+    EXPECT_EQ(records.players["Ann"].total, 900);
+
+    // A round that cannot be counted still ends, with the reason and no average.
+    start();
+    records.failure = "Could not write zorvsco.dat.";
+    for (int i = 0; i < 5; ++i)
+        solve(Side::Above);
+    ASSERT_TRUE(is<RoundFinished>(last));
+    EXPECT_EQ(std::get<RoundFinished>(last).error, records.failure);
+    EXPECT_EQ(std::get<RoundFinished>(last).average, 0);
+    EXPECT_EQ(session.phase(), GameSession::Phase::Idle);
 }
 
 TEST_F(Round, QuittingChargesAZero)
 {
     start();
-    EXPECT_EQ(session.pressCommand5().kind, OutcomeKind::AskQuit);
-    EXPECT_TRUE(session.requestExit().exitAfter);
-    last = session.confirmQuit();
-    EXPECT_EQ(last.kind, OutcomeKind::QuitRecorded);
-    EXPECT_EQ(player().TimesPlayed, 1);
-    EXPECT_EQ(player().TotalScore, 0);
+    EXPECT_FALSE(std::get<AskQuit>(session.playOrQuit()).thenExit);
+    EXPECT_TRUE(std::get<AskQuit>(session.requestExit()).thenExit);
+    EXPECT_TRUE(is<QuitRecorded>(session.confirmQuit()));
+    EXPECT_EQ(records.players["Ann"].played, 1);
+    EXPECT_EQ(records.players["Ann"].total, 0);
     EXPECT_EQ(session.phase(), GameSession::Phase::Idle);
-    EXPECT_EQ(session.confirmQuit().kind, OutcomeKind::Ignored);
+    EXPECT_TRUE(is<Ignored>(session.confirmQuit()));
 }

@@ -1,30 +1,10 @@
-#include "game/FileExists.h"
 #include "game/GameData.h"
 #include "game/PuzzleRec.h"
 #include "game/Scoring.h"
-#include "game/TileRules.h"
 #include "tests/support/Chains.h"
 #include "tests/support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
-
-TEST(DrawTileLetters, LettersOfEitherCaseMapToTheirHolders)
-{
-    EXPECT_EQ(letterHolder("A"), 4);
-    EXPECT_EQ(letterHolder("a"), 4);
-    EXPECT_EQ(letterHolder("M"), 16);
-    EXPECT_EQ(letterHolder("Q"), 20);
-    EXPECT_EQ(letterHolder("z"), 29);
-}
-
-TEST(DrawTileLetters, AnythingElseLeavesTheTileAlone)
-{
-    for (const char* odd : {"", " ", "?", "1", "AB", "@", "[", "`", "{", "\xC9"})
-        EXPECT_FALSE(letterHolder(odd).has_value()) << '"' << odd << '"';
-    EXPECT_FALSE(isTileIndex(-1));
-    EXPECT_FALSE(isTileIndex(70));
-    EXPECT_TRUE(isTileIndex(69));
-}
 
 TEST(Scoring, RoundsInSinglePrecisionHalfToEven)
 {
@@ -97,6 +77,10 @@ TEST(GameDataFile, ReadsTheRecordOfThePuzzleNumber)
     EXPECT_NE(missing.error.find("zorvwin.dat"), std::string::npos);
     EXPECT_FALSE(readPuzzle("zorvwin.dat", 0).ok());
     EXPECT_NE(readPuzzle("nothere.dat", 1).error.find("cannot be opened"), std::string::npos);
+    // As the round's puzzle source the file is opened by bare name.
+    PuzzleFile source;
+    EXPECT_EQ(source.puzzle(1).rec.Word[6], "STICK");
+    EXPECT_FALSE(source.puzzle(3).ok());
 }
 
 TEST(GameDataFile, AHalfRecordAtTheEndIsTooShort)
@@ -107,16 +91,4 @@ TEST(GameDataFile, AHalfRecordAtTheEndIsTooShort)
     ScratchFolder::write("zorvwin.dat", bytes);
     EXPECT_TRUE(readPuzzle("zorvwin.dat", 1).ok());
     EXPECT_FALSE(readPuzzle("zorvwin.dat", 2).ok());
-}
-
-TEST(FileExistsCheck, TrueOnlyForFilesThatCanBeRead)
-{
-    ScratchFolder folder;
-    EXPECT_EQ(FileExists("zorvsco.dat"), kFalse);
-    ScratchFolder::write("zorvsco.dat", {});
-    EXPECT_EQ(FileExists("zorvsco.dat"), kTrue);
-    EXPECT_EQ(FileExists(""), kFalse);
-    EXPECT_EQ(FileExists("no/such/folder/zorvsco.dat"), kFalse);
-    std::filesystem::create_directory("sub");
-    EXPECT_EQ(FileExists("sub/../zorvsco.dat"), kTrue);
 }

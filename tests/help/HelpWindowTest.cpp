@@ -1,7 +1,7 @@
-#include "help/zorvhelp.h"
+#include "help/HelpWindow.h"
 
-#include "app/Twips.h"
 #include "help/LinkLabel.h"
+#include "ui/Twips.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -12,7 +12,7 @@ namespace {
 
 class HelpWindowTest : public ::testing::Test {
 protected:
-    zorvhelp window;
+    HelpWindow window;
 
     QLabel* label(int n) { return window.findChild<QLabel*>(QStringLiteral("Label%1").arg(n)); }
     QPushButton* button(const char* name)

@@ -1,9 +1,9 @@
-#include "help/SingleWindow.h"
-#include "help/zorvhelp.h"
-#include "help/zorvtech.h"
-#include "help/zvabout.h"
+#include "help/AboutWindow.h"
+#include "help/HelpWindow.h"
+#include "help/SupportWindow.h"
+#include "ui/SingleWindow.h"
 
-#include "app/Twips.h"
+#include "ui/Twips.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -37,7 +37,7 @@ void flushDeletes()
 
 TEST(AboutWindow, HasTheDesignedSizeCaptionAndTitle)
 {
-    zvabout about;
+    AboutWindow about;
     EXPECT_EQ(about.windowTitle(), "About Lexiloop");
     EXPECT_EQ(about.size(), twipsSize(4050, 3615));
     EXPECT_EQ(about.minimumSize(), about.maximumSize());
@@ -51,7 +51,7 @@ TEST(AboutWindow, HasTheDesignedSizeCaptionAndTitle)
 
 TEST(AboutWindow, OkClosesIt)
 {
-    zvabout about;
+    AboutWindow about;
     about.show();
     clickOk(about);
     EXPECT_FALSE(about.isVisible());
@@ -59,7 +59,7 @@ TEST(AboutWindow, OkClosesIt)
 
 TEST(SupportWindow, ListsOneContactPerLine)
 {
-    zorvtech tech;
+    SupportWindow tech;
     EXPECT_EQ(tech.windowTitle(), "Technical Support");
     EXPECT_EQ(tech.size(), twipsSize(4080, 3315));
     EXPECT_EQ(tech.minimumSize(), tech.maximumSize());
@@ -74,7 +74,7 @@ TEST(SupportWindow, ListsOneContactPerLine)
 
 TEST(SupportWindow, OkClosesIt)
 {
-    zorvtech tech;
+    SupportWindow tech;
     tech.show();
     clickOk(tech);
     EXPECT_FALSE(tech.isVisible());
@@ -83,9 +83,9 @@ TEST(SupportWindow, OkClosesIt)
 TEST(InfoWindows, EveryWindowUsesTheClassicFontAndCentresOnFirstShow)
 {
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
-    zorvhelp help;
-    zvabout about;
-    zorvtech tech;
+    HelpWindow help;
+    AboutWindow about;
+    SupportWindow tech;
     for (QWidget* w : {static_cast<QWidget*>(&help), static_cast<QWidget*>(&about),
                        static_cast<QWidget*>(&tech)}) {
         EXPECT_EQ(w->font().family(), "MS Sans Serif") << w->windowTitle().toStdString();
@@ -99,9 +99,9 @@ TEST(InfoWindows, EveryWindowUsesTheClassicFontAndCentresOnFirstShow)
 
 TEST(InfoWindows, ClosingOneLeavesTheOthersOpen)
 {
-    zorvhelp help;
-    zvabout about;
-    zorvtech tech;
+    HelpWindow help;
+    AboutWindow about;
+    SupportWindow tech;
     help.show();
     about.show();
     tech.show();
@@ -112,16 +112,16 @@ TEST(InfoWindows, ClosingOneLeavesTheOthersOpen)
 
 TEST(ShowSingle, SecondCallRaisesTheOpenWindowInItsCurrentView)
 {
-    QPointer<zorvhelp> slot;
-    zorvhelp* first = showSingle(slot);
+    QPointer<HelpWindow> slot;
+    HelpWindow* first = showSingle(slot);
     first->showTopic(3);
-    zorvhelp* second = showSingle(slot);
+    HelpWindow* second = showSingle(slot);
     EXPECT_EQ(first, second);
     EXPECT_EQ(labelOf(*second, "Label1")->text(), "A Few Tips");
 
     int helpWindows = 0;
     for (QWidget* w : QApplication::topLevelWidgets())
-        helpWindows += qobject_cast<zorvhelp*>(w) != nullptr;
+        helpWindows += qobject_cast<HelpWindow*>(w) != nullptr;
     EXPECT_EQ(helpWindows, 1);
     second->close();
     flushDeletes();
@@ -129,14 +129,14 @@ TEST(ShowSingle, SecondCallRaisesTheOpenWindowInItsCurrentView)
 
 TEST(ShowSingle, ClosedWindowComesBackFreshInTheListView)
 {
-    QPointer<zorvhelp> slot;
+    QPointer<HelpWindow> slot;
     showSingle(slot)->showTopic(1);
     QTest::mouseClick(slot->findChild<QPushButton*>(QStringLiteral("SSCommand1")),
                       Qt::LeftButton);
     flushDeletes();
     EXPECT_TRUE(slot.isNull());
 
-    zorvhelp* again = showSingle(slot);
+    HelpWindow* again = showSingle(slot);
     EXPECT_EQ(labelOf(*again, "Label1")->text(), "TOPICS");
     EXPECT_TRUE(again->isVisible());
     again->close();
@@ -147,8 +147,8 @@ TEST(ShowSingle, ClosedWindowComesBackFreshInTheListView)
 TEST(ShowSingle, PassesArgumentsToTheWindow)
 {
     QWidget owner;
-    QPointer<zvabout> slot;
-    zvabout* about = showSingle(slot, &owner);
+    QPointer<AboutWindow> slot;
+    AboutWindow* about = showSingle(slot, &owner);
     EXPECT_EQ(about->parentWidget(), &owner);
     EXPECT_TRUE(about->isWindow());
     about->close();

@@ -1,5 +1,5 @@
-#include "media/MMControl1.h"
 #include "media/PlayEffect.h"
+#include "media/SoundPlayer.h"
 #include "tests/media/MediaDir.h"
 
 #include <QElapsedTimer>
@@ -128,7 +128,7 @@ struct Playback {
 };
 
 // Plays one effect with the game's own steps while recording the sink.
-Playback playAndRecord(MMControl1& control, const QString& name)
+Playback playAndRecord(SoundPlayer& control, const QString& name)
 {
     Playback result;
     QSoundEffect* sound = control.effect(name);
@@ -177,7 +177,7 @@ protected:
     }
 
     MediaDir m_dir;
-    MMControl1 m_control;
+    SoundPlayer m_control;
 };
 
 } // namespace

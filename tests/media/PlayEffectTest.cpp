@@ -1,5 +1,5 @@
-#include "media/MMControl1.h"
 #include "media/PlayEffect.h"
+#include "media/SoundPlayer.h"
 #include "tests/media/MediaDir.h"
 
 #include <gtest/gtest.h>
@@ -8,26 +8,22 @@ TEST(PlayEffect, SoundOffTouchesNothing)
 {
     MediaDir dir;
     ASSERT_TRUE(dir.copyAllShipped());
-    MMControl1 control;
+    SoundPlayer control;
     control.setFileName(QStringLiteral("not.wav"));
-    control.setWait(true);
     playEffect(control, false, QStringLiteral("hit.wav"));
     EXPECT_EQ(control.fileName(), QStringLiteral("not.wav"));
-    EXPECT_TRUE(control.wait());
     EXPECT_TRUE(control.command().isEmpty());
     EXPECT_EQ(control.playsStarted(), 0);
 }
 
-TEST(PlayEffect, SoundOnNamesTheFileAndPlaysWithoutWaiting)
+TEST(PlayEffect, SoundOnNamesTheFileAndPlaysIt)
 {
     MediaDir dir;
     ASSERT_TRUE(dir.copyAllShipped());
-    MMControl1 control;
+    SoundPlayer control;
     prepareMedia(control);
-    control.setWait(true);
     playEffect(control, true, QStringLiteral("hit.wav"));
     EXPECT_EQ(control.fileName(), QStringLiteral("hit.wav"));
-    EXPECT_FALSE(control.wait());
     EXPECT_EQ(control.command(), QStringLiteral("sound"));
     EXPECT_EQ(control.playsStarted(), 1);
     playEffect(control, true, QStringLiteral("not.wav"));
@@ -38,7 +34,7 @@ TEST(PlayEffect, SoundOnNamesTheFileAndPlaysWithoutWaiting)
 TEST(PlayEffect, MissingFileWithSoundOnStillSetsTheSteps)
 {
     MediaDir dir;
-    MMControl1 control;
+    SoundPlayer control;
     prepareMedia(control);
     playEffect(control, true, QStringLiteral("wins.wav"));
     EXPECT_EQ(control.fileName(), QStringLiteral("wins.wav"));
@@ -46,17 +42,12 @@ TEST(PlayEffect, MissingFileWithSoundOnStillSetsTheSteps)
     EXPECT_EQ(control.playsStarted(), 0);
 }
 
-TEST(PrepareMedia, OpensAnExclusiveWaveDeviceOnTheRefusalSound)
+TEST(PrepareMedia, OpensTheDeviceOnTheRefusalSound)
 {
     MediaDir dir;
     ASSERT_TRUE(dir.copyAllShipped());
-    MMControl1 control;
-    control.setShareable(true);
+    SoundPlayer control;
     prepareMedia(control);
-    EXPECT_FALSE(control.notify());
-    EXPECT_FALSE(control.wait());
-    EXPECT_FALSE(control.shareable());
-    EXPECT_EQ(control.deviceType(), QStringLiteral("WaveAudio"));
     EXPECT_EQ(control.fileName(), QStringLiteral("not.wav"));
     EXPECT_EQ(control.command(), QStringLiteral("Open"));
     EXPECT_TRUE(control.isOpen());

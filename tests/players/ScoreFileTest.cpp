@@ -1,5 +1,7 @@
 #include "ScoreFileFixture.h"
 
+#include <unistd.h>
+
 #include "players/ScoreFile.h"
 
 #include <sys/stat.h>
@@ -23,7 +25,6 @@ protected:
 TEST_F(ScoreFileTest, AbsentFileListsAndSortsNothingAndCreatesNothing)
 {
     auto f = file();
-    EXPECT_FALSE(f.exists());
     EXPECT_TRUE(names().empty());
     auto records = f.listRecords();
     ASSERT_TRUE(records.ok());
@@ -224,10 +225,30 @@ TEST_F(ScoreFileTest, RemoveDeletesTheFile)
 {
     writeImage(rec("Ann", 1, 1, 1));
     auto f = file();
-    EXPECT_TRUE(f.exists());
     ASSERT_TRUE(f.remove().ok());
     EXPECT_FALSE(fileThere());
-    EXPECT_FALSE(f.exists());
     ASSERT_TRUE(f.findOrAdd("Ann").ok());
     EXPECT_EQ(readImage(), rec("Ann", 0, 0, 1));
+}
+
+// What the game asks of the file as its score store: the next puzzle moved
+// on at the start of a round, the round counted at its end.
+TEST_F(ScoreFileTest, AsTheGamesScoreStoreItAdvancesAndCounts)
+{
+    writeImage(cat({rec("Ann", 900, 1, 1597), rec("Bob", 0, 0, 4)}));
+    auto f = file();
+    EXPECT_EQ(f.advancePuzzle("Ann"), "");
+    const ScoreStore::Counted counted = f.countRound("Ann", 700);
+    EXPECT_EQ(counted.error, "");
+    EXPECT_DOUBLE_EQ(counted.average.value_or(-1), 800.0);
+    EXPECT_FALSE(f.countRound("Zed", 500).average);
+    EXPECT_EQ(readImage(), cat({rec("Ann", 1600, 2, 1), rec("Bob", 0, 0, 4)}));
+
+    std::filesystem::permissions(m_path, std::filesystem::perms(0444));
+    if (::geteuid() != 0) { // root writes anyway
+        EXPECT_NE(f.advancePuzzle("Ann").find("zorvsco.dat"), std::string::npos);
+        const ScoreStore::Counted refused = f.countRound("Ann", 700);
+        EXPECT_NE(refused.error.find("zorvsco.dat"), std::string::npos);
+        EXPECT_FALSE(refused.average);
+    }
 }

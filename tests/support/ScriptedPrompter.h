@@ -1,5 +1,5 @@
 #pragma once
-#include "app/Prompter.h"
+#include "ui/Prompter.h"
 
 #include <QStringList>
 #include <deque>
