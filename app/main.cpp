@@ -1,3 +1,4 @@
+#include "app/AccessibleRoles.h"
 #include "app/MainWindow.h"
 
 #include <QApplication>
@@ -9,6 +10,7 @@ int main(int argc, char** argv)
     // The game keeps the look it was designed with.
     if (QStyle* classic = QStyleFactory::create(QStringLiteral("Windows")))
         QApplication::setStyle(classic);
+    installAccessibleRoles();
     MainWindow window;
     window.show();
     return app.exec();
