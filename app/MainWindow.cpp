@@ -78,13 +78,20 @@ void MainWindow::buildBoard()
 void MainWindow::buildStatusBoard()
 {
     QWidget* surface = centralWidget();
-    // Created in the design's order, which is also the order of the tab key.
+    // Created in the design's order, bottom first.
     m_focusRest = makeButton(surface, "Command6", twipsRect(5220, 2280, 1545, 255));
     m_focusRest->setAttribute(Qt::WA_NoMousePropagation);
     m_guessBelow = makeButton(surface, "Command4", twipsRect(5220, 2520, 1545, 405));
     m_guessAbove = makeButton(surface, "Command3", twipsRect(5220, 2910, 1545, 405));
     m_takeAbove = makeButton(surface, "Command2", twipsRect(5220, 1890, 1545, 405));
     m_takeBelow = makeButton(surface, "Command1", twipsRect(5220, 1500, 1545, 405));
+    // Made bottom first, the buttons would have Tab climb the board; it runs
+    // down it instead, as the buttons stand (the focus rest included, since
+    // every play leaves the focus there), and ends on PLAY.
+    QWidget* const downTheBoard[] = {m_takeBelow, m_takeAbove,  m_focusRest,
+                                     m_guessBelow, m_guessAbove, m_playQuit};
+    for (std::size_t i = 1; i < std::size(downTheBoard); ++i)
+        QWidget::setTabOrder(downTheBoard[i - 1], downTheBoard[i]);
     m_wrongGuesses = windowlook::namedLabel(surface, "Label5", {}, twipsRect(6480, 1170, 405, 285));
     m_lettersTaken = windowlook::namedLabel(surface, "Label4", {}, twipsRect(6480, 870, 405, 285));
     m_wrongGuessesCaption = windowlook::namedLabel(

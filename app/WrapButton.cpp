@@ -1,5 +1,6 @@
 #include "app/WrapButton.h"
 
+#include <QKeyEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -37,4 +38,17 @@ void WrapButton::paintEvent(QPaintEvent*)
                        style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this));
     painter.setFont(fittingFont());
     painter.drawItemText(area, kTextFlags, palette(), isEnabled(), text(), QPalette::ButtonText);
+}
+
+void WrapButton::keyPressEvent(QKeyEvent* event)
+{
+    // The board is no dialog, so Qt would let Enter pass by a focused
+    // button; a keyboard player expects it to press the button as Space does.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && !event->isAutoRepeat()) {
+        event->accept();
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }

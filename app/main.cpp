@@ -1,3 +1,4 @@
+#include "app/AccessibleRoles.h"
 #include "app/MainWindow.h"
 #include "app/UserFolder.h"
 
@@ -10,6 +11,7 @@ int main(int argc, char** argv)
     // The game keeps the look it was designed with.
     if (QStyle* classic = QStyleFactory::create(QStringLiteral("Windows")))
         QApplication::setStyle(classic);
+    installAccessibleRoles();
     if (!UserFolder::enter())
         return 1;
     MainWindow window;

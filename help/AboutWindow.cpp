@@ -12,6 +12,7 @@ AboutWindow::AboutWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     setObjectName(QStringLiteral("zvabout"));
     setWindowTitle(QStringLiteral("About Lexiloop"));
     windowlook::centreOnFirstShow(this);
+    windowlook::closeOnEscape(this);
     setWindowIcon(pictures::appIcon());
     windowlook::applyClassicFont(this);
     setFixedSize(twipsSize(4050, 3615));

@@ -19,6 +19,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     setObjectName(QStringLiteral("zorvhelp"));
     setWindowTitle(QStringLiteral("Lexiloop Help"));
     windowlook::centreOnFirstShow(this);
+    windowlook::closeOnEscape(this);
     windowlook::applyClassicFont(this);
     setFixedSize(twipsSize(4785, 4815));
     buildControls();

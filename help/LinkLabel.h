@@ -2,7 +2,8 @@
 #include <QLabel>
 
 // A label that behaves like a hyperlink: it reports a click when the mouse
-// button is released over it, and stays silent while it is switched off.
+// button is released over it, or when Enter or Space is pressed while it
+// has the keyboard focus, and stays silent while it is switched off.
 class LinkLabel : public QLabel {
     Q_OBJECT
 public:
@@ -13,6 +14,8 @@ signals:
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:

@@ -12,6 +12,7 @@ SupportWindow::SupportWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     setObjectName(QStringLiteral("zorvtech"));
     setWindowTitle(QStringLiteral("Technical Support"));
     windowlook::centreOnFirstShow(this);
+    windowlook::closeOnEscape(this);
     windowlook::applyClassicFont(this);
     setFixedSize(twipsSize(4080, 3315));
     buildControls();

@@ -18,6 +18,7 @@ ScoresWindow::ScoresWindow(ScoreFile& file, Prompter& prompter, QWidget* parent)
 {
     setObjectName(QStringLiteral("scores"));
     setWindowTitle(QStringLiteral("Lexiloop Scores"));
+    windowlook::closeOnEscape(this);
     setFont(windowlook::sansFont(8.25, false));
     setFixedSize(twipsSize(4695, 3255));
     buildControls();

@@ -1,3 +1,5 @@
+#include "app/AccessibleRoles.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -9,5 +11,6 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
+    installAccessibleRoles();
     return RUN_ALL_TESTS();
 }

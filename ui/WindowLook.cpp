@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QWidget>
 
@@ -28,6 +29,23 @@ protected:
             deleteLater();
         }
         return false;
+    }
+};
+
+// Closes the window it watches when Escape reaches it: pressed on the
+// window itself, or on a control that has no use for the key.
+class CloseOnEscape : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress
+            || static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape)
+            return false;
+        static_cast<QWidget*>(watched)->close();
+        return true;
     }
 };
 
@@ -81,6 +99,8 @@ void centreOnScreen(QWidget* window)
 }
 
 void centreOnFirstShow(QWidget* window) { window->installEventFilter(new CentreOnce(window)); }
+
+void closeOnEscape(QWidget* window) { window->installEventFilter(new CloseOnEscape(window)); }
 
 QPushButton* namedButton(QWidget* parent, const char* name, const QString& caption, QRect place)
 {

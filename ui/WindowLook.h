@@ -27,6 +27,8 @@ void centreOnScreen(QWidget* window);
 // Centres the window when it is first shown; bringing an open window
 // forward later must not move it from where the player put it.
 void centreOnFirstShow(QWidget* window);
+// Escape closes the window, as it closes any dialog of the desktop.
+void closeOnEscape(QWidget* window);
 
 // A button or label with its design name, caption and place.
 QPushButton* namedButton(QWidget* parent, const char* name, const QString& caption, QRect place);
