@@ -5,7 +5,7 @@ set -e
 PKGS="cmake ninja-build g++ make pkg-config googletest libgtest-dev \
 qt6-base-dev qt6-multimedia-dev libgl-dev \
 xvfb xauth pulseaudio pulseaudio-utils sox \
-wordnet-base wordnet-sense-index wamerican wamerican-small clang libclang-rt-14-dev fonts-dejavu-core"
+wordnet-base wordnet-sense-index wamerican wamerican-small wbritish clang libclang-rt-14-dev fonts-dejavu-core"
 missing=""
 for p in $PKGS; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing="$missing $p"

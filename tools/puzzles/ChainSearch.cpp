@@ -1,27 +1,20 @@
 #include "tools/puzzles/ChainSearch.h"
+#include "tools/puzzles/WordForms.h"
 
 #include <algorithm>
 #include <tuple>
 
 namespace {
 constexpr int kLinks = 6;
-
-// BOOKS of BOOK, BOXES of BOX; compared in place, as this runs for every
-// candidate word.
-bool pluralOf(const std::string& plural, const std::string& word)
-{
-    if (plural.size() <= word.size() || plural.size() > word.size() + 2
-        || plural.compare(0, word.size(), word) != 0)
-        return false;
-    std::size_t extra = plural.size() - word.size();
-    return extra == 1 ? plural.back() == 'S' : plural.compare(word.size(), 2, "ES") == 0;
-}
+constexpr int kHidden = 5;
 } // namespace
 
 ChainSearch::ChainSearch(const LinkGraph& graph, Limits limits, std::vector<int> wordCost)
     : m_graph(graph), m_limits(std::move(limits)), m_wordUse(graph.wordCount(), 0),
       m_wordCost(std::move(wordCost))
 {
+    for (int w = 0; w < graph.wordCount(); ++w)
+        m_stems.push_back(WordForms::stem(graph.word(w)));
 }
 
 std::vector<Chain> ChainSearch::run(int wanted)
@@ -37,8 +30,8 @@ std::vector<Chain> ChainSearch::run(int wanted)
         // words: the words that can sit on both sides are scarce and are
         // kept for the middle of the chains.
         std::stable_sort(starts.begin(), starts.end(), [&](int a, int b) {
-            return std::make_pair(m_graph.in(a).size(), -m_graph.out(a).size())
-                < std::make_pair(m_graph.in(b).size(), -m_graph.out(b).size());
+            return std::make_pair(m_inAbove[a], -m_outAbove[a])
+                < std::make_pair(m_inAbove[b], -m_outAbove[b]);
         });
         std::vector<char> exhausted(starts.size(), 0);
         std::size_t live = starts.size();
@@ -70,6 +63,14 @@ void ChainSearch::prepareFloor(int floor)
     int n = m_graph.wordCount();
     m_reach.assign(kLinks + 1, std::vector<char>(n, 0));
     std::fill(m_reach[0].begin(), m_reach[0].end(), 1);
+    m_inAbove.assign(n, 0);
+    m_outAbove.assign(n, 0);
+    for (int w = 0; w < n; ++w)
+        for (int v : m_graph.out(w))
+            if (m_graph.score(w, v) >= floor) {
+                ++m_outAbove[w];
+                ++m_inAbove[v];
+            }
     for (int k = 1; k <= kLinks; ++k)
         for (int w = 0; w < n; ++w)
             for (int v : m_graph.out(w))
@@ -110,8 +111,9 @@ std::vector<int> ChainSearch::candidates(const Chain& chain, int depth) const
         if (!usable(from, word) || !m_reach[kLinks - depth][word] || clashes(chain, depth, word))
             continue;
         // The word before is hidden unless it is the top word: it must be
-        // the one answer between its neighbours.
-        if (depth >= 2 && m_graph.middleCount(chain[depth - 2], word) != 1)
+        // the one answer of its length between its neighbours, counting
+        // every link of the graph, usable or not.
+        if (depth >= 2 && m_graph.middleCount(chain[depth - 2], word, m_graph.word(from).size()) != 1)
             continue;
         // Two chains never share three words in a row, or the puzzles would
         // come in near-copies.
@@ -145,14 +147,13 @@ bool ChainSearch::usable(int from, int to) const
     return it == m_linkUse.end() || it->second < m_limits.maxLinkUse;
 }
 
-// A chain never repeats a word, nor holds a word beside its own plural
-// (BOOK and BOOKS would give each other away).
+// A chain never repeats a word, nor holds two forms of one word (BOOK and
+// BOOKS, DRIVE and DRIVING would give each other away).
 bool ChainSearch::clashes(const Chain& chain, int depth, int word) const
 {
-    const std::string& w = m_graph.word(word);
+    const std::string& stem = m_stems[word];
     for (int i = 0; i < depth; ++i)
-        if (chain[i] == word || pluralOf(w, m_graph.word(chain[i]))
-            || pluralOf(m_graph.word(chain[i]), w))
+        if (chain[i] == word || m_stems[chain[i]] == stem)
             return true;
     return false;
 }
@@ -173,12 +174,16 @@ int ChainSearch::cost(int word) const
     return m_wordCost.empty() ? 0 : m_wordCost[word];
 }
 
+// A puzzle is harder when its hidden words are long and have many
+// partners, so that many words come to mind before the right one; how well
+// known its links are plays no part, as every link is an everyday one.
 int ChainSearch::difficulty(const Chain& chain) const
 {
     int total = 0;
-    for (int i = 0; i < kLinks; ++i)
-        total += 8 - std::max(0, m_graph.score(chain[i], chain[i + 1]));
-    for (int word : chain)
-        total += cost(word);
+    for (int i = 1; i <= kHidden; ++i) {
+        int word = chain[i];
+        int partners = static_cast<int>(m_graph.in(word).size() + m_graph.out(word).size());
+        total += 3 * static_cast<int>(m_graph.word(word).size()) + std::min(partners, 40) / 4;
+    }
     return total;
 }

@@ -66,7 +66,7 @@ std::vector<int> LinkGraph::middles(int above, int below) const
     return both;
 }
 
-int LinkGraph::middleCount(int above, int below) const
+int LinkGraph::middleCount(int above, int below, std::size_t length) const
 {
     const auto& a = m_out[above];
     const auto& b = m_in[below];
@@ -79,7 +79,7 @@ int LinkGraph::middleCount(int above, int below) const
         else if (*j < *i)
             ++j;
         else {
-            ++count;
+            count += length == 0 || m_words[*i].size() == length;
             ++i;
             ++j;
         }
