@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <unistd.h>
@@ -119,4 +120,27 @@ TEST(WordForms, DifferentWordsStayApart)
         EXPECT_FALSE(WordForms::sameWord(a, b)) << a << " " << b;
     EXPECT_EQ(WordForms::stem("BUS"), "BUS");
     EXPECT_EQ(WordForms::stem("SEE"), "SEE"); // never below three letters
+}
+
+// merge-grades.sh is how new grades reach graded.txt: a link graded twice
+// must keep its strictest verdict, and a line it cannot trust must not get
+// in at all.
+TEST_F(ScratchFolder, MergingGradesKeepsTheStrictestVerdict)
+{
+    std::string first = write("first.txt", "snow ball GOOD\nFEE TAIL WEAK legal term\n");
+    std::string second = write("second.txt",
+        "SNOW BALL GOOD\nFEE TAIL BAD not a phrase\nANT ACID WEAK\nBUS STOP FINE\nCAR PARK WEAK British\n");
+    std::string out = (m_dir / "graded.txt").string();
+    std::string command = std::string("sh ") + LEXILOOP_PUZZLE_TOOLS_DIR + "/merge-grades.sh " + out + " "
+        + first + " " + second + " 2>" + (m_dir / "errors.txt").string();
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    GradedLinks graded;
+    std::string error;
+    ASSERT_TRUE(graded.load(out, error)) << error;
+    EXPECT_EQ(graded.links().size(), 3u);
+    EXPECT_TRUE(graded.good("SNOW", "BALL"));
+    EXPECT_EQ(graded.verdict("FEE", "TAIL"), Verdict::Bad);
+    EXPECT_EQ(graded.verdict("CAR", "PARK"), Verdict::Weak);
+    EXPECT_FALSE(graded.verdict("ANT", "ACID").has_value()); // WEAK without a reason
+    EXPECT_FALSE(graded.verdict("BUS", "STOP").has_value()); // no such verdict
 }
