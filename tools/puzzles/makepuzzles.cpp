@@ -178,9 +178,10 @@ int main(int argc, char** argv)
     ChainSearch search(graph, {}, wordCosts(graph, wordNet));
     std::vector<Chain> chains = search.run(o.count);
     for (const auto& [floor, found] : search.progress())
-        std::cerr << "links scored " << floor << " and up: " << found << " chains\n";
+        std::cerr << "chains of links scored " << floor << " and up (8 is GOOD): " << found << '\n';
     if (static_cast<int>(chains.size()) < o.count)
-        return fail("found only " + std::to_string(chains.size()) + " chains");
+        return fail("found only " + std::to_string(chains.size()) + " chains of GOOD links;"
+                    " the graded list needs more GOOD links (see README.md)");
     // Easiest first: short hidden words with few partners.
     chains = ChainOrder().order(chains, [&](const Chain& c) { return search.difficulty(c); });
 
