@@ -1,23 +1,13 @@
 #include "tools/puzzles/GradedLinks.h"
+#include "tools/puzzles/ListFile.h"
 
-#include <fstream>
 #include <sstream>
 
 bool GradedLinks::load(const std::string& path, std::string& error)
 {
-    std::ifstream in(path);
-    if (!in) {
-        error = "cannot read " + path;
-        return false;
-    }
     const std::map<std::string, Verdict> verdicts = {
         {"GOOD", Verdict::Good}, {"WEAK", Verdict::Weak}, {"BAD", Verdict::Bad}};
-    std::string line;
-    int lineNumber = 0;
-    while (std::getline(in, line)) {
-        ++lineNumber;
-        if (line.empty() || line[0] == '#')
-            continue;
+    return ListFile::read(path, [&](const std::string& line, int lineNumber) {
         std::string where = path + ":" + std::to_string(lineNumber) + ": ";
         std::istringstream fields(line);
         std::string first, second, word, reason;
@@ -38,8 +28,8 @@ bool GradedLinks::load(const std::string& path, std::string& error)
             error = where + first + " " + second + " is graded twice";
             return false;
         }
-    }
-    return true;
+        return true;
+    }, error);
 }
 
 void GradedLinks::add(const std::string& first, const std::string& second, Verdict verdict)

@@ -1,8 +1,8 @@
 #include "tools/puzzles/SpellingVariants.h"
+#include "tools/puzzles/ListFile.h"
 
 #include <array>
 #include <cctype>
-#include <fstream>
 #include <sstream>
 
 namespace {
@@ -85,31 +85,19 @@ void SpellingVariants::build(const std::set<std::string>& british, const std::se
 
 bool SpellingVariants::load(const std::string& path, std::string& error)
 {
-    std::ifstream in(path);
-    if (!in) {
-        error = "cannot read " + path;
-        return false;
-    }
-    for (std::string line; std::getline(in, line);) {
-        if (line.empty() || line[0] == '#')
-            continue;
+    return ListFile::read(path, [&](const std::string& line, int) {
         std::istringstream fields(line);
         std::string word;
         if (fields >> word)
             m_words.insert(upper(word));
-    }
-    return true;
+        return true;
+    }, error);
 }
 
 bool SpellingVariants::save(const std::string& path, const std::string& header,
     const std::set<std::string>& only) const
 {
-    std::ofstream out(path, std::ios::binary);
-    if (!out)
-        return false;
-    std::istringstream lines(header);
-    for (std::string line; std::getline(lines, line);)
-        out << "# " << line << '\n';
+    std::ofstream out = ListFile::create(path, header);
     for (const auto& w : m_words)
         if (only.count(w))
             out << w << '\n';
