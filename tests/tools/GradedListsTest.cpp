@@ -144,3 +144,29 @@ TEST_F(ScratchFolder, MergingGradesKeepsTheStrictestVerdict)
     EXPECT_FALSE(graded.verdict("ANT", "ACID").has_value()); // WEAK without a reason
     EXPECT_FALSE(graded.verdict("BUS", "STOP").has_value()); // no such verdict
 }
+
+// A re-review replaces the earlier verdict, but never makes GOOD a link the
+// independent regrade demoted; a new grade never overrides an earlier one;
+// review and new files not written yet are skipped.
+TEST_F(ScratchFolder, ReviewsReplaceVerdictsAndNewGradesOnlyAdd)
+{
+    std::string first = write("first.txt",
+        "FRONT GATE WEAK near-description\nSHOE TREE GOOD\nFEE TAIL WEAK legal term\n");
+    std::string regrade = write("regrade.txt", "SHOE TREE WEAK less familiar\nFEE TAIL WEAK legal\n");
+    std::string review = write("review.txt",
+        "FRONT GATE GOOD\nSHOE TREE GOOD\nFEE TAIL GOOD\n");
+    std::string added = write("new.txt", "FRONT GATE BAD no\nBUS STOP GOOD\n");
+    std::string out = (m_dir / "graded.txt").string();
+    std::string command = std::string("sh ") + LEXILOOP_PUZZLE_TOOLS_DIR + "/merge-grades.sh " + out + " "
+        + first + " --regrade " + regrade + " --review " + review + " "
+        + (m_dir / "missing.txt").string() + " --new " + added + " 2>" + (m_dir / "errors.txt").string();
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    GradedLinks graded;
+    std::string error;
+    ASSERT_TRUE(graded.load(out, error)) << error;
+    EXPECT_EQ(graded.links().size(), 4u);
+    EXPECT_TRUE(graded.good("FRONT", "GATE"));
+    EXPECT_EQ(graded.verdict("SHOE", "TREE"), Verdict::Weak); // demoted by the regrade
+    EXPECT_TRUE(graded.good("FEE", "TAIL"));                  // both said WEAK; not demoted
+    EXPECT_TRUE(graded.good("BUS", "STOP"));
+}
