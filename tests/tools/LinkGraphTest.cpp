@@ -91,7 +91,9 @@ TEST(ChainSearch, ChainsKeepTheLimitsAndHaveOneAnswerPerHiddenWord)
     ChainSearch::Limits limits;
     limits.maxLinkUse = 2;
     limits.maxWordUse = 3;
-    limits.floors = {5, 4};
+    limits.good = 5;
+    limits.floor = 4;
+    limits.tiers = {0, 6};
     ChainSearch search(g, limits);
     auto chains = search.run(50);
     ASSERT_FALSE(chains.empty());
@@ -119,7 +121,8 @@ TEST(ChainSearch, SameGraphGivesSameChains)
 {
     LinkGraph g = ladder();
     ChainSearch::Limits limits;
-    limits.floors = {4};
+    limits.floor = 4;
+    limits.tiers = {6};
     ChainSearch first(g, limits);
     ChainSearch second(g, limits);
     auto chains = first.run(20);
@@ -147,7 +150,8 @@ TEST(ChainSearch, ReusesAStrongLinkBeforeAWeakFreshOne)
     line("WEAK", "OTHER", 8);
     g.finish();
     ChainSearch::Limits limits;
-    limits.floors = {1};
+    limits.floor = 1;
+    limits.tiers = {6};
     ChainSearch search(g, limits);
     auto chains = search.run(2);
     ASSERT_EQ(chains.size(), 2u);
@@ -200,6 +204,37 @@ TEST(ChainSearch, LinksBelowTheFloorNeverStandButStillCountAsSecondAnswers)
     for (std::size_t i = 0; i + 1 < kLine.size(); ++i)
         weak.addLink(kLine[i], kLine[i + 1], i == 3 ? 7 : 8);
     EXPECT_EQ(chainsOf(weak), 0u);
+}
+
+// Four lines of seven words: all links good; one link weak (4); two weak;
+// one below the floor (0). Tiers 0 and 1 take the good line first, then the
+// line with one weak link, and nothing else.
+TEST(ChainSearch, TiersTakeGoodChainsFirstThenAsFewWeakLinksAsAllowed)
+{
+    LinkGraph g;
+    auto add = [&g](char line, std::vector<int> scores) {
+        for (int i = 0; i < 6; ++i)
+            g.addLink(std::string("Q") + line + static_cast<char>('A' + i),
+                std::string("Q") + line + static_cast<char>('A' + i + 1), scores[i]);
+    };
+    add('W', {8, 8, 4, 8, 4, 8});
+    add('V', {8, 8, 8, 4, 8, 8});
+    add('X', {8, 8, 0, 8, 8, 8});
+    add('Z', {8, 8, 8, 8, 8, 8});
+    g.finish();
+    ChainSearch::Limits limits;
+    limits.floor = 4;
+    limits.tiers = {0, 1};
+    ChainSearch search(g, limits);
+    auto chains = search.run(10);
+    ASSERT_EQ(chains.size(), 2u);
+    EXPECT_EQ(g.word(chains[0][0]), "QZA");
+    EXPECT_EQ(g.word(chains[1][0]), "QVA");
+    EXPECT_EQ(search.progress(), (std::vector<std::pair<int, int>>{{0, 1}, {1, 2}}));
+
+    limits.tiers = {6}; // any number of weak links, but never one below the floor
+    ChainSearch any(g, limits);
+    EXPECT_EQ(any.run(10).size(), 3u);
 }
 
 TEST(ChainSearch, TwoFormsOfOneWordNeverShareAChain)

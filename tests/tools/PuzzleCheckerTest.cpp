@@ -146,16 +146,45 @@ std::size_t refused(const PuzzleChecker::Report& report, const char* rule)
 
 } // namespace
 
-TEST(PuzzleCheckerLists, OnlyLinksGradedGoodMayStand)
+// WEAK links are allowed only up to the cap; BAD and ungraded ones never.
+TEST(PuzzleCheckerLists, WeakLinksUpToTheCapBadAndUngradedNever)
 {
     FireLists fire;
     EXPECT_TRUE(anyCount().check(file({kFire}), fire.lists()).ok());
 
     fire.graded.add("ENGINE", "ROOM", GradedLinks::Verdict::Weak);
-    auto report = anyCount().check(file({kFire, kSnow}), fire.lists());
-    EXPECT_TRUE(mentions(report, "puzzle 1: link ENGINE ROOM is graded WEAK"));
+    fire.graded.add("ROOM", "MATE", GradedLinks::Verdict::Weak);
+    auto report = anyCount().check(file({kFire}), fire.lists());
+    EXPECT_TRUE(mentions(report, "puzzle 1: 2 links graded WEAK, at most 0 allowed"));
+    EXPECT_EQ(refused(report, PuzzleChecker::kTooWeak), 1u);
+    PuzzleChecker capped = anyCount();
+    capped.m_maxWeak = 1;
+    EXPECT_EQ(refused(capped.check(file({kFire}), fire.lists()), PuzzleChecker::kTooWeak), 1u);
+    capped.m_maxWeak = 2;
+    EXPECT_TRUE(capped.check(file({kFire}), fire.lists()).ok());
+
+    capped.m_maxWeak = 6;
+    fire.graded.add("MATE", "SHIP", GradedLinks::Verdict::Bad);
+    report = capped.check(file({kFire, kSnow}), fire.lists());
+    EXPECT_TRUE(mentions(report, "puzzle 1: link MATE SHIP is graded BAD"));
     EXPECT_TRUE(mentions(report, "puzzle 2: link SNOW BALL is not graded"));
-    EXPECT_EQ(refused(report, PuzzleChecker::kNotGood), 2u);
+    EXPECT_EQ(refused(report, PuzzleChecker::kNotUsable), 2u);
+    EXPECT_EQ(refused(report, PuzzleChecker::kTooWeak), 0u);
+}
+
+// The figures the bank is judged by: chains by WEAK links, and the share of
+// GOOD links in each quarter of the file.
+TEST(PuzzleCheckerLists, CountsWeakLinksByChainAndGoodLinksByQuarter)
+{
+    FireLists fire;
+    fire.graded.add("ENGINE", "ROOM", GradedLinks::Verdict::Weak);
+    PuzzleChecker checker = anyCount();
+    checker.m_maxWeak = 1;
+    std::vector<Words> chains = {kSnow, kSnow, kSnow, kFire};
+    auto report = checker.check(file(chains), fire.lists());
+    EXPECT_EQ(report.chainsByWeakLinks, (std::map<int, int>{{0, 3}, {1, 1}}));
+    EXPECT_EQ(report.goodLinksByQuarter[0], std::make_pair(0, 6)); // SNOW... is not graded
+    EXPECT_EQ(report.goodLinksByQuarter[3], std::make_pair(5, 6));
 }
 
 TEST(PuzzleCheckerLists, SecondAnswerCountsOnlyAtTheSameLength)

@@ -7,6 +7,7 @@
 namespace {
 constexpr int kLinks = 6;
 constexpr int kHidden = 5;
+constexpr int kNone = 1000;
 } // namespace
 
 ChainSearch::ChainSearch(const LinkGraph& graph, Limits limits, std::vector<int> wordCost)
@@ -20,11 +21,12 @@ ChainSearch::ChainSearch(const LinkGraph& graph, Limits limits, std::vector<int>
 std::vector<Chain> ChainSearch::run(int wanted)
 {
     std::vector<Chain> found;
-    for (int floor : m_limits.floors) {
-        prepareFloor(floor);
+    prepareFloor();
+    for (int tier : m_limits.tiers) {
+        prepareTier(tier);
         std::vector<int> starts;
         for (int w = 0; w < m_graph.wordCount(); ++w)
-            if (m_reach[kLinks][w])
+            if (m_fewest[kLinks][w] <= tier)
                 starts.push_back(w);
         // Words that only ever come first in a compound make the best top
         // words: the words that can sit on both sides are scarce and are
@@ -50,34 +52,41 @@ std::vector<Chain> ChainSearch::run(int wanted)
                 --live;
             }
         }
-        m_progress.emplace_back(floor, static_cast<int>(found.size()));
+        m_progress.emplace_back(tier, static_cast<int>(found.size()));
         if (static_cast<int>(found.size()) >= wanted)
             break;
     }
     return found;
 }
 
-void ChainSearch::prepareFloor(int floor)
+// The fewest links below `good` on any path of k links, for every word: the
+// search never steps onto a word from which the rest of the chain would
+// need more of them than the tier allows.
+void ChainSearch::prepareFloor()
 {
-    m_floor = floor;
     int n = m_graph.wordCount();
-    m_reach.assign(kLinks + 1, std::vector<char>(n, 0));
-    std::fill(m_reach[0].begin(), m_reach[0].end(), 1);
-    m_inAbove.assign(n, 0);
-    m_outAbove.assign(n, 0);
-    for (int w = 0; w < n; ++w)
-        for (int v : m_graph.out(w))
-            if (m_graph.score(w, v) >= floor) {
-                ++m_outAbove[w];
-                ++m_inAbove[v];
-            }
+    m_fewest.assign(kLinks + 1, std::vector<int>(n, kNone));
+    std::fill(m_fewest[0].begin(), m_fewest[0].end(), 0);
     for (int k = 1; k <= kLinks; ++k)
         for (int w = 0; w < n; ++w)
             for (int v : m_graph.out(w))
-                if (m_graph.score(w, v) >= floor && m_reach[k - 1][v]) {
-                    m_reach[k][w] = 1;
-                    break;
-                }
+                if (m_graph.score(w, v) >= m_limits.floor && m_fewest[k - 1][v] < kNone)
+                    m_fewest[k][w] = std::min(m_fewest[k][w], m_fewest[k - 1][v] + belowGood(w, v));
+}
+
+void ChainSearch::prepareTier(int tier)
+{
+    m_tier = tier;
+    int n = m_graph.wordCount();
+    m_inAbove.assign(n, 0);
+    m_outAbove.assign(n, 0);
+    int lowest = tier == 0 ? m_limits.good : m_limits.floor;
+    for (int w = 0; w < n; ++w)
+        for (int v : m_graph.out(w))
+            if (m_graph.score(w, v) >= lowest) {
+                ++m_outAbove[w];
+                ++m_inAbove[v];
+            }
 }
 
 bool ChainSearch::searchFrom(int start, Chain& chain)
@@ -86,29 +95,31 @@ bool ChainSearch::searchFrom(int start, Chain& chain)
         return false;
     chain[0] = start;
     int budget = m_limits.nodeBudget;
-    return extend(chain, 1, budget);
+    return extend(chain, 1, 0, budget);
 }
 
-bool ChainSearch::extend(Chain& chain, int depth, int& budget)
+// `below`: links below `good` in the chain so far.
+bool ChainSearch::extend(Chain& chain, int depth, int below, int& budget)
 {
     if (depth > kLinks)
         return !m_chains.count(chain);
-    for (int word : candidates(chain, depth)) {
+    for (int word : candidates(chain, depth, below)) {
         if (--budget < 0)
             return false;
         chain[depth] = word;
-        if (extend(chain, depth + 1, budget))
+        if (extend(chain, depth + 1, below + belowGood(chain[depth - 1], word), budget))
             return true;
     }
     return false;
 }
 
-std::vector<int> ChainSearch::candidates(const Chain& chain, int depth) const
+std::vector<int> ChainSearch::candidates(const Chain& chain, int depth, int below) const
 {
     int from = chain[depth - 1];
-    std::vector<std::tuple<int, int, int>> ranked;
+    std::vector<std::tuple<int, int, int, int>> ranked;
     for (int word : m_graph.out(from)) {
-        if (!usable(from, word) || !m_reach[kLinks - depth][word] || clashes(chain, depth, word))
+        if (!usable(from, word) || clashes(chain, depth, word)
+            || below + belowGood(from, word) + m_fewest[kLinks - depth][word] > m_tier)
             continue;
         // The word before is hidden unless it is the top word: it must be
         // the one answer of its length between its neighbours, counting
@@ -130,18 +141,20 @@ std::vector<int> ChainSearch::candidates(const Chain& chain, int depth) const
         // Bottom words are preferably words that only come last, as top
         // words are ones that only come first.
         int ending = depth == kLinks ? static_cast<int>(m_graph.out(word).size()) : 0;
-        ranked.emplace_back(ending, weakness, word);
+        // A good link always goes before one below it, so a chain holds
+        // no more of them than it must.
+        ranked.emplace_back(belowGood(from, word), ending, weakness, word);
     }
     std::sort(ranked.begin(), ranked.end());
     std::vector<int> words;
     for (const auto& r : ranked)
-        words.push_back(std::get<2>(r));
+        words.push_back(std::get<3>(r));
     return words;
 }
 
 bool ChainSearch::usable(int from, int to) const
 {
-    if (m_graph.score(from, to) < m_floor || m_wordUse[to] >= m_limits.maxWordUse)
+    if (m_graph.score(from, to) < m_limits.floor || m_wordUse[to] >= m_limits.maxWordUse)
         return false;
     auto it = m_linkUse.find(LinkGraph::key(from, to));
     return it == m_linkUse.end() || it->second < m_limits.maxLinkUse;

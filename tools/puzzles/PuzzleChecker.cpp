@@ -1,6 +1,7 @@
 #include "tools/puzzles/PuzzleChecker.h"
 #include "tools/puzzles/WordForms.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -29,7 +30,7 @@ void refuse(PuzzleChecker::Report& report, const char* rule, int puzzle, const s
 const std::vector<std::string>& PuzzleChecker::rules()
 {
     static const std::vector<std::string> all = {kFormat, kRepeatedWord, kRepeatedChain,
-        kLinkUse, kWordUse, kTriple, kNotGood, kSecondAnswer, kSpelling, kWordForms};
+        kLinkUse, kWordUse, kTriple, kNotUsable, kTooWeak, kSecondAnswer, kSpelling, kWordForms};
     return all;
 }
 
@@ -111,18 +112,15 @@ PuzzleChecker::Report PuzzleChecker::check(const std::vector<uint8_t>& bytes, co
     return report;
 }
 
-// The rules of one chain's words: every link graded GOOD, no word spelt two
-// ways, no word beside another form of itself, one answer per hidden word.
+// The rules of one chain's words: every link graded GOOD or WEAK, no more
+// WEAK ones than allowed, no word spelt two ways, no word beside another
+// form of itself, one answer per hidden word.
 void PuzzleChecker::checkWords(int puzzle, const PuzzleCodec::Words& words, const Lists& lists,
     Report& report) const
 {
     std::string where = "puzzle " + std::to_string(puzzle) + ": ";
-    for (std::size_t i = 0; lists.graded && i + 1 < words.size(); ++i) {
-        auto verdict = lists.graded->verdict(words[i], words[i + 1]);
-        if (verdict != GradedLinks::Verdict::Good)
-            refuse(report, kNotGood, puzzle, where + "link " + linkName(words[i], words[i + 1])
-                + (verdict ? std::string(" is graded ") + GradedLinks::name(*verdict) : " is not graded"));
-    }
+    if (lists.graded)
+        checkGrades(puzzle, words, *lists.graded, report);
     for (const auto& w : words)
         if (lists.spellings && lists.spellings->differs(w))
             refuse(report, kSpelling, puzzle, where + "word " + w
@@ -134,6 +132,31 @@ void PuzzleChecker::checkWords(int puzzle, const PuzzleCodec::Words& words, cons
                     where + words[i] + " and " + words[j] + " are forms of one word");
     if (lists.answers)
         checkAnswers(puzzle, words, *lists.answers, report);
+}
+
+void PuzzleChecker::checkGrades(int puzzle, const PuzzleCodec::Words& words,
+    const GradedLinks& graded, Report& report) const
+{
+    std::string where = "puzzle " + std::to_string(puzzle) + ": ";
+    int weak = 0;
+    int good = 0;
+    for (std::size_t i = 0; i + 1 < words.size(); ++i) {
+        std::string link = linkName(words[i], words[i + 1]);
+        auto verdict = graded.verdict(words[i], words[i + 1]);
+        if (!verdict)
+            refuse(report, kNotUsable, puzzle, where + "link " + link + " is not graded");
+        else if (*verdict == GradedLinks::Verdict::Bad)
+            refuse(report, kNotUsable, puzzle, where + "link " + link + " is graded BAD");
+        weak += verdict == GradedLinks::Verdict::Weak;
+        good += verdict == GradedLinks::Verdict::Good;
+    }
+    if (weak > m_maxWeak)
+        refuse(report, kTooWeak, puzzle, where + std::to_string(weak) + " links graded WEAK, at most "
+            + std::to_string(m_maxWeak) + " allowed");
+    ++report.chainsByWeakLinks[weak];
+    auto& quarter = report.goodLinksByQuarter[std::size_t((puzzle - 1) * 4 / std::max(report.records, 1))];
+    quarter.first += good;
+    quarter.second += static_cast<int>(words.size()) - 1;
 }
 
 // Each hidden word must be the only word of its length that links to both

@@ -2,7 +2,10 @@
 // what it uses. Exits 1 when any rule is broken.
 //
 //   checkpuzzles FILE [--links links.txt] [--graded graded.txt]
-//                [--spelling spelling.txt] [--count N]
+//                [--spelling spelling.txt] [--count N] [--max-weak N]
+//
+// --max-weak is how many links graded WEAK a chain may hold (0 unless
+// named); a link graded BAD, or not graded, is never allowed.
 //
 // With --links, the graded list and the spelling list are looked for beside
 // the link list unless named; all three are committed, so no WordNet or
@@ -14,6 +17,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iomanip>
 #include <iostream>
 #include <iterator>
 #include <string>
@@ -47,6 +51,8 @@ int main(int argc, char** argv)
             spellingPath = argv[++i];
         else if (arg == "--count" && i + 1 < argc)
             checker.m_expectedRecords = std::stoi(argv[++i]);
+        else if (arg == "--max-weak" && i + 1 < argc)
+            checker.m_maxWeak = std::stoi(argv[++i]);
         else if (dataPath.empty() && arg.rfind("--", 0) != 0)
             dataPath = arg;
         else
@@ -54,7 +60,7 @@ int main(int argc, char** argv)
     }
     if (dataPath.empty()) {
         std::cerr << "usage: checkpuzzles FILE [--links links.txt] [--graded graded.txt]"
-                     " [--spelling spelling.txt] [--count N]\n";
+                     " [--spelling spelling.txt] [--count N] [--max-weak N]\n";
         return 2;
     }
     std::ifstream in(dataPath, std::ios::binary);
@@ -114,6 +120,16 @@ int main(int argc, char** argv)
     for (const auto& rule : PuzzleChecker::rules()) {
         auto it = report.refused.find(rule);
         std::cout << "  " << rule << ": " << (it == report.refused.end() ? 0 : it->second.size()) << '\n';
+    }
+    if (lists.graded) {
+        std::cout << "chains by WEAK links (at most " << checker.m_maxWeak << " allowed):";
+        for (const auto& [weak, chains] : report.chainsByWeakLinks)
+            std::cout << ' ' << weak << ": " << chains << ';';
+        std::cout << "\nGOOD links by quarter of the file:";
+        for (const auto& [good, all] : report.goodLinksByQuarter)
+            std::cout << ' ' << std::fixed << std::setprecision(1) << (all ? 100.0 * good / all : 0.0)
+                      << " % (" << good << "/" << all << ")";
+        std::cout << '\n';
     }
     std::cout << "broken rules: " << report.problems.size() << '\n';
     return report.ok() ? 0 : 1;

@@ -1,5 +1,7 @@
 // Builds the game-data file of word chains from the hand-graded link list:
-// only links graded GOOD stand in a chain. WordNet, a list of common words
+// chains of links graded GOOD first, then, only as many as are needed to
+// reach the count, chains with one link graded WEAK, then two, up to
+// --max-weak. WordNet, a list of common words
 // and the curated allow and deny lists give every other link a player
 // might think of, so that each hidden word is the only fair answer; the
 // British and American word lists give the words spelt two ways, which no
@@ -35,6 +37,7 @@ struct Options {
     std::string links;    // where to save the link list, if anywhere
     std::string rejected; // where to list turned-away splits, if anywhere
     int count = 1597;
+    int maxWeak = 0; // WEAK links a chain may hold
 };
 
 bool parse(int argc, char** argv, Options& o)
@@ -49,12 +52,14 @@ bool parse(int argc, char** argv, Options& o)
             return false;
         if (arg == "--count")
             o.count = std::stoi(argv[++i]);
+        else if (arg == "--max-weak")
+            o.maxWeak = std::stoi(argv[++i]);
         else if (paths.count(arg))
             *paths[arg] = argv[++i];
         else
             return false;
     }
-    return o.count > 0;
+    return o.count > 0 && o.maxWeak >= 0 && o.maxWeak <= 6;
 }
 
 // Common words: the lower-case entries of a one-word-a-line list; names
@@ -85,10 +90,14 @@ std::vector<int> wordCosts(const LinkGraph& graph, const WordNetReader& wordNet)
     return costs;
 }
 
+constexpr int kGood = 8;
+constexpr int kWeak = 4;
+
 // The chains' graph: every link WordNet or the graded list knows, so
-// that any of them counts as a second answer, but only GOOD links score 8,
-// the one score the search uses. A GOOD link with a word spelt two ways,
-// or a word or link the deny list bars, scores 0 like the rest.
+// that any of them counts as a second answer, but only GOOD links score 8
+// and WEAK ones 4, the scores the search may use. A graded link with a
+// word spelt two ways, or a word or link the deny list bars, scores 0 like
+// the rest; BAD links are left out.
 LinkGraph chainGraph(const LinkGraph& wordNetLinks, const GradedLinks& graded,
     const SpellingVariants& spellings, const CuratedLists& lists)
 {
@@ -103,9 +112,8 @@ LinkGraph chainGraph(const LinkGraph& wordNetLinks, const GradedLinks& graded,
         const auto& [first, second] = link;
         if (verdict == GradedLinks::Verdict::Bad)
             continue;
-        bool good = verdict == GradedLinks::Verdict::Good && usable(first) && usable(second)
-            && !lists.linkDenied(first, second);
-        graph.addLink(first, second, good ? 8 : 0);
+        bool fit = usable(first) && usable(second) && !lists.linkDenied(first, second);
+        graph.addLink(first, second, !fit ? 0 : verdict == GradedLinks::Verdict::Good ? kGood : kWeak);
     }
     graph.finish();
     return graph;
@@ -125,7 +133,8 @@ int main(int argc, char** argv)
     if (!parse(argc, argv, o)) {
         std::cerr << "usage: makepuzzles [--wordnet DIR] [--words FILE] [--allow FILE]"
                      " [--more-words FILE] [--deny FILE] [--graded FILE] [--british FILE]"
-                     " [--out FILE] [--links FILE] [--spelling FILE] [--rejected FILE] [--count N]\n";
+                     " [--out FILE] [--links FILE] [--spelling FILE] [--rejected FILE] [--count N]"
+                     " [--max-weak N]\n";
         return 2;
     }
     std::string error;
@@ -175,15 +184,35 @@ int main(int argc, char** argv)
             out << r << '\n';
     }
 
-    ChainSearch search(graph, {}, wordCosts(graph, wordNet));
+    ChainSearch::Limits limits;
+    limits.good = kGood;
+    limits.floor = kWeak;
+    limits.tiers.clear();
+    for (int tier = 0; tier <= o.maxWeak; ++tier)
+        limits.tiers.push_back(tier);
+    ChainSearch search(graph, limits, wordCosts(graph, wordNet));
     std::vector<Chain> chains = search.run(o.count);
-    for (const auto& [floor, found] : search.progress())
-        std::cerr << "chains of links scored " << floor << " and up (8 is GOOD): " << found << '\n';
+    for (const auto& [tier, found] : search.progress())
+        std::cerr << "chains with at most " << tier << " WEAK links: " << found << '\n';
     if (static_cast<int>(chains.size()) < o.count)
-        return fail("found only " + std::to_string(chains.size()) + " chains of GOOD links;"
-                    " the graded list needs more GOOD links (see README.md)");
-    // Easiest first: short hidden words with few partners.
-    chains = ChainOrder().order(chains, [&](const Chain& c) { return search.difficulty(c); });
+        return fail("found only " + std::to_string(chains.size()) + " chains with at most "
+            + std::to_string(o.maxWeak) + " WEAK links; allow more with --max-weak, or grade"
+            " more links GOOD (see README.md)");
+    // Easiest first: short hidden words with few partners. The chains that
+    // need WEAK links are spread evenly through the bank, so no stretch of
+    // it is worse than another.
+    auto weakLinks = [&](const Chain& c) {
+        int n = 0;
+        for (std::size_t i = 0; i + 1 < c.size(); ++i)
+            n += graph.score(c[i], c[i + 1]) < kGood;
+        return n;
+    };
+    chains = ChainOrder().order(chains, [&](const Chain& c) { return search.difficulty(c); }, weakLinks);
+    std::map<int, int> byWeak;
+    for (const Chain& c : chains)
+        ++byWeak[weakLinks(c)];
+    for (const auto& [n, chainCount] : byWeak)
+        std::cerr << "chains with " << n << " WEAK links: " << chainCount << '\n';
 
     std::vector<uint8_t> bytes;
     for (const Chain& chain : chains) {
