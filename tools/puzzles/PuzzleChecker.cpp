@@ -151,7 +151,8 @@ void PuzzleChecker::checkGrades(int puzzle, const PuzzleCodec::Words& words,
         good += verdict == GradedLinks::Verdict::Good;
     }
     if (weak > m_maxWeak)
-        refuse(report, kTooWeak, puzzle, where + std::to_string(weak) + " links graded WEAK, at most "
+        refuse(report, kTooWeak, puzzle, where + std::to_string(weak)
+            + (weak == 1 ? " link" : " links") + " graded WEAK, at most "
             + std::to_string(m_maxWeak) + " allowed");
     ++report.chainsByWeakLinks[weak];
     auto& quarter = report.goodLinksByQuarter[std::size_t((puzzle - 1) * 4 / std::max(report.records, 1))];
