@@ -29,6 +29,16 @@ protected:
         std::ofstream(m_dir / name) << text;
         return (m_dir / name).string();
     }
+    // Runs merge-grades.sh with `inputs` and reads what it wrote into
+    // `graded`; false when either fails.
+    bool merge(const std::string& inputs, GradedLinks& graded)
+    {
+        std::string out = (m_dir / "graded.txt").string();
+        std::string command = std::string("sh ") + LEXILOOP_PUZZLE_TOOLS_DIR + "/merge-grades.sh " + out
+            + " " + inputs + " 2>" + (m_dir / "errors.txt").string();
+        std::string error;
+        return std::system(command.c_str()) == 0 && graded.load(out, error);
+    }
     fs::path m_dir;
 };
 
@@ -130,13 +140,8 @@ TEST_F(ScratchFolder, MergingGradesKeepsTheStrictestVerdict)
     std::string first = write("first.txt", "snow ball GOOD\nFEE TAIL WEAK legal term\n");
     std::string second = write("second.txt",
         "SNOW BALL GOOD\nFEE TAIL BAD not a phrase\nANT ACID WEAK\nBUS STOP FINE\nCAR PARK WEAK British\n");
-    std::string out = (m_dir / "graded.txt").string();
-    std::string command = std::string("sh ") + LEXILOOP_PUZZLE_TOOLS_DIR + "/merge-grades.sh " + out + " "
-        + first + " " + second + " 2>" + (m_dir / "errors.txt").string();
-    ASSERT_EQ(std::system(command.c_str()), 0);
     GradedLinks graded;
-    std::string error;
-    ASSERT_TRUE(graded.load(out, error)) << error;
+    ASSERT_TRUE(merge(first + " " + second, graded));
     EXPECT_EQ(graded.links().size(), 3u);
     EXPECT_TRUE(graded.good("SNOW", "BALL"));
     EXPECT_EQ(graded.verdict("FEE", "TAIL"), Verdict::Bad);
@@ -156,14 +161,10 @@ TEST_F(ScratchFolder, ReviewsReplaceVerdictsAndNewGradesOnlyAdd)
     std::string review = write("review.txt",
         "FRONT GATE GOOD\nSHOE TREE GOOD\nFEE TAIL GOOD\n");
     std::string added = write("new.txt", "FRONT GATE BAD no\nBUS STOP GOOD\n");
-    std::string out = (m_dir / "graded.txt").string();
-    std::string command = std::string("sh ") + LEXILOOP_PUZZLE_TOOLS_DIR + "/merge-grades.sh " + out + " "
-        + first + " --regrade " + regrade + " --review " + review + " "
-        + (m_dir / "missing.txt").string() + " --new " + added + " 2>" + (m_dir / "errors.txt").string();
-    ASSERT_EQ(std::system(command.c_str()), 0);
     GradedLinks graded;
-    std::string error;
-    ASSERT_TRUE(graded.load(out, error)) << error;
+    ASSERT_TRUE(merge(first + " --regrade " + regrade + " --review " + review + " "
+            + (m_dir / "missing.txt").string() + " --new " + added,
+        graded));
     EXPECT_EQ(graded.links().size(), 4u);
     EXPECT_TRUE(graded.good("FRONT", "GATE"));
     EXPECT_EQ(graded.verdict("SHOE", "TREE"), Verdict::Weak); // demoted by the regrade
