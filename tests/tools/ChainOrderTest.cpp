@@ -50,3 +50,28 @@ TEST(ChainOrder, LookaheadIsBounded)
     auto ordered = order.order({c, b, a}, difficulty);
     EXPECT_EQ(ordered[1], b);
 }
+
+// Chains holding WEAK links are spread evenly through the bank, easiest
+// first among themselves, as are the others.
+TEST(ChainOrder, GroupsAreSpreadEvenlyAndRiseInDifficultyWithin)
+{
+    std::vector<Chain> chains;
+    for (int i = 0; i < 12; ++i)
+        chains.push_back(chainFrom(100 * i));
+    auto weak = [](const Chain& c) { return c[0] >= 800 ? 1 : 0; }; // the last four
+    auto difficulty = [](const Chain& c) { return -c[0]; };         // the last is easiest
+    auto ordered = ChainOrder().order(chains, difficulty, weak);
+    ASSERT_EQ(ordered.size(), 12u);
+    for (int quarter = 0; quarter < 4; ++quarter) {
+        int inQuarter = 0;
+        for (int i = 3 * quarter; i < 3 * quarter + 3; ++i)
+            inQuarter += weak(ordered[i]);
+        EXPECT_EQ(inQuarter, 1) << "quarter " << quarter;
+    }
+    int lastWeak = -1000000, lastGood = -1000000;
+    for (const Chain& c : ordered) {
+        int& last = weak(c) ? lastWeak : lastGood;
+        EXPECT_GT(difficulty(c), last);
+        last = difficulty(c);
+    }
+}

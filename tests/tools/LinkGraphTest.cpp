@@ -92,7 +92,9 @@ TEST(ChainSearch, ChainsKeepTheLimitsAndHaveOneAnswerPerHiddenWord)
     ChainSearch::Limits limits;
     limits.maxLinkUse = 2;
     limits.maxWordUse = 3;
-    limits.floors = {5, 4};
+    limits.good = 5;
+    limits.floor = 4;
+    limits.tiers = {0, 6};
     ChainSearch search(g, limits);
     auto chains = search.run(50);
     ASSERT_FALSE(chains.empty());
@@ -119,9 +121,14 @@ TEST(ChainSearch, ChainsKeepTheLimitsAndHaveOneAnswerPerHiddenWord)
 TEST(ChainSearch, SameGraphGivesSameChains)
 {
     LinkGraph g = ladder();
-    ChainSearch first(g, {});
-    ChainSearch second(g, {});
-    EXPECT_EQ(first.run(20), second.run(20));
+    ChainSearch::Limits limits;
+    limits.floor = 4;
+    limits.tiers = {6};
+    ChainSearch first(g, limits);
+    ChainSearch second(g, limits);
+    auto chains = first.run(20);
+    EXPECT_FALSE(chains.empty());
+    EXPECT_EQ(chains, second.run(20));
 }
 
 // From TOP a well-known link leads on to two different lines, and a weak
@@ -144,10 +151,114 @@ TEST(ChainSearch, ReusesAStrongLinkBeforeAWeakFreshOne)
     line("WEAK", "OTHER", 8);
     g.finish();
     ChainSearch::Limits limits;
-    limits.floors = {1};
+    limits.floor = 1;
+    limits.tiers = {6};
     ChainSearch search(g, limits);
     auto chains = search.run(2);
     ASSERT_EQ(chains.size(), 2u);
     for (const Chain& c : chains)
         EXPECT_EQ(g.word(c[1]), "STRONG");
+}
+
+namespace {
+
+// One line of seven words, every link scored 8.
+LinkGraph line(const std::vector<std::string>& words)
+{
+    LinkGraph g;
+    for (std::size_t i = 0; i + 1 < words.size(); ++i)
+        g.addLink(words[i], words[i + 1], 8);
+    return g;
+}
+
+std::size_t chainsOf(LinkGraph& g)
+{
+    g.finish();
+    ChainSearch search(g, {});
+    return search.run(5).size();
+}
+
+const std::vector<std::string> kLine = {"CAMP", "FIRE", "ENGINE", "ROOM", "MATE", "SHIP", "YARD"};
+
+} // namespace
+
+TEST(ChainSearch, LinksBelowTheFloorNeverStandButStillCountAsSecondAnswers)
+{
+    LinkGraph plain = line(kLine);
+    EXPECT_EQ(chainsOf(plain), 1u);
+
+    // KEY has three letters, MATE four: a player told "4 letters" is not
+    // misled, so the chain stands.
+    LinkGraph shorter = line(kLine);
+    shorter.addLink("ROOM", "KEY", 8);
+    shorter.addLink("KEY", "SHIP", 0);
+    EXPECT_EQ(chainsOf(shorter), 1u);
+
+    // MAID fits between ROOM and SHIP as well as MATE; that its links are
+    // not good enough to stand in a chain does not make it a wrong answer.
+    LinkGraph second = line(kLine);
+    second.addLink("ROOM", "MAID", 0);
+    second.addLink("MAID", "SHIP", 0);
+    EXPECT_EQ(chainsOf(second), 0u);
+
+    LinkGraph weak;
+    for (std::size_t i = 0; i + 1 < kLine.size(); ++i)
+        weak.addLink(kLine[i], kLine[i + 1], i == 3 ? 7 : 8);
+    EXPECT_EQ(chainsOf(weak), 0u);
+}
+
+// Four lines of seven words: all links good; one link weak (4); two weak;
+// one below the floor (0). Tiers 0 and 1 take the good line first, then the
+// line with one weak link, and nothing else.
+TEST(ChainSearch, TiersTakeGoodChainsFirstThenAsFewWeakLinksAsAllowed)
+{
+    LinkGraph g;
+    auto add = [&g](char line, std::vector<int> scores) {
+        for (int i = 0; i < 6; ++i)
+            g.addLink(std::string("Q") + line + static_cast<char>('A' + i),
+                std::string("Q") + line + static_cast<char>('A' + i + 1), scores[i]);
+    };
+    add('W', {8, 8, 4, 8, 4, 8});
+    add('V', {8, 8, 8, 4, 8, 8});
+    add('X', {8, 8, 0, 8, 8, 8});
+    add('Z', {8, 8, 8, 8, 8, 8});
+    g.finish();
+    ChainSearch::Limits limits;
+    limits.floor = 4;
+    limits.tiers = {0, 1};
+    ChainSearch search(g, limits);
+    auto chains = search.run(10);
+    ASSERT_EQ(chains.size(), 2u);
+    EXPECT_EQ(g.word(chains[0][0]), "QZA");
+    EXPECT_EQ(g.word(chains[1][0]), "QVA");
+    EXPECT_EQ(search.progress(), (std::vector<std::pair<int, int>>{{0, 1}, {1, 2}}));
+
+    limits.tiers = {6}; // any number of weak links, but never one below the floor
+    ChainSearch any(g, limits);
+    EXPECT_EQ(any.run(10).size(), 3u);
+}
+
+TEST(ChainSearch, TwoFormsOfOneWordNeverShareAChain)
+{
+    LinkGraph forms = line({"CAMP", "FIRE", "ENGINE", "ROOM", "MATE", "SHIP", "FIRES"});
+    EXPECT_EQ(chainsOf(forms), 0u);
+    LinkGraph driving = line({"TEST", "DRIVE", "WAY", "SIDE", "CAR", "DRIVING", "RANGE"});
+    EXPECT_EQ(chainsOf(driving), 0u);
+}
+
+TEST(ChainSearch, LongerHiddenWordsWithMorePartnersAreHarder)
+{
+    LinkGraph g = line(kLine);
+    for (const auto& w : {"BEN", "LINE", "PLACE", "WORKS", "ALARM", "FLY", "WOOD", "SIDE"})
+        g.addLink("FIRE", w, 8);
+    g.addLink("BALL", "ROOM", 8);
+    g.addLink("CAR", "PARK", 8);
+    g.addLink("PARK", "BENCH", 8);
+    g.finish();
+    ChainSearch search(g, {});
+    auto id = [&](const char* w) { return g.id(w); };
+    Chain fire = {id("CAMP"), id("FIRE"), id("ENGINE"), id("ROOM"), id("MATE"), id("SHIP"), id("YARD")};
+    Chain park = {id("CAMP"), id("CAR"), id("PARK"), id("BENCH"), id("ROOM"), id("MATE"), id("SHIP")};
+    // FIRE has more partners and ENGINE more letters than CAR and PARK.
+    EXPECT_GT(search.difficulty(fire), search.difficulty(park));
 }

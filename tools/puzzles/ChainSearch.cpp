@@ -1,44 +1,39 @@
 #include "tools/puzzles/ChainSearch.h"
+#include "tools/puzzles/WordForms.h"
 
 #include <algorithm>
 #include <tuple>
 
 namespace {
 constexpr int kLinks = 6;
-
-// BOOKS of BOOK, BOXES of BOX; compared in place, as this runs for every
-// candidate word.
-bool pluralOf(const std::string& plural, const std::string& word)
-{
-    if (plural.size() <= word.size() || plural.size() > word.size() + 2
-        || plural.compare(0, word.size(), word) != 0)
-        return false;
-    std::size_t extra = plural.size() - word.size();
-    return extra == 1 ? plural.back() == 'S' : plural.compare(word.size(), 2, "ES") == 0;
-}
+constexpr int kHidden = 5;
+constexpr int kNone = 1000;
 } // namespace
 
 ChainSearch::ChainSearch(const LinkGraph& graph, Limits limits, std::vector<int> wordCost)
     : m_graph(graph), m_limits(std::move(limits)), m_wordUse(graph.wordCount(), 0),
       m_wordCost(std::move(wordCost))
 {
+    for (int w = 0; w < graph.wordCount(); ++w)
+        m_stems.push_back(WordForms::stem(graph.word(w)));
 }
 
 std::vector<Chain> ChainSearch::run(int wanted)
 {
     std::vector<Chain> found;
-    for (int floor : m_limits.floors) {
-        prepareFloor(floor);
+    prepareFloor();
+    for (int tier : m_limits.tiers) {
+        prepareTier(tier);
         std::vector<int> starts;
         for (int w = 0; w < m_graph.wordCount(); ++w)
-            if (m_reach[kLinks][w])
+            if (m_fewest[kLinks][w] <= tier)
                 starts.push_back(w);
         // Words that only ever come first in a compound make the best top
         // words: the words that can sit on both sides are scarce and are
         // kept for the middle of the chains.
         std::stable_sort(starts.begin(), starts.end(), [&](int a, int b) {
-            return std::make_pair(m_graph.in(a).size(), -m_graph.out(a).size())
-                < std::make_pair(m_graph.in(b).size(), -m_graph.out(b).size());
+            return std::make_pair(m_inAbove[a], -m_outAbove[a])
+                < std::make_pair(m_inAbove[b], -m_outAbove[b]);
         });
         std::vector<char> exhausted(starts.size(), 0);
         std::size_t live = starts.size();
@@ -57,26 +52,41 @@ std::vector<Chain> ChainSearch::run(int wanted)
                 --live;
             }
         }
-        m_progress.emplace_back(floor, static_cast<int>(found.size()));
+        m_progress.emplace_back(tier, static_cast<int>(found.size()));
         if (static_cast<int>(found.size()) >= wanted)
             break;
     }
     return found;
 }
 
-void ChainSearch::prepareFloor(int floor)
+// The fewest links below `good` on any path of k links, for every word: the
+// search never steps onto a word from which the rest of the chain would
+// need more of them than the tier allows.
+void ChainSearch::prepareFloor()
 {
-    m_floor = floor;
     int n = m_graph.wordCount();
-    m_reach.assign(kLinks + 1, std::vector<char>(n, 0));
-    std::fill(m_reach[0].begin(), m_reach[0].end(), 1);
+    m_fewest.assign(kLinks + 1, std::vector<int>(n, kNone));
+    std::fill(m_fewest[0].begin(), m_fewest[0].end(), 0);
     for (int k = 1; k <= kLinks; ++k)
         for (int w = 0; w < n; ++w)
             for (int v : m_graph.out(w))
-                if (m_graph.score(w, v) >= floor && m_reach[k - 1][v]) {
-                    m_reach[k][w] = 1;
-                    break;
-                }
+                if (m_graph.score(w, v) >= m_limits.floor && m_fewest[k - 1][v] < kNone)
+                    m_fewest[k][w] = std::min(m_fewest[k][w], m_fewest[k - 1][v] + belowGood(w, v));
+}
+
+void ChainSearch::prepareTier(int tier)
+{
+    m_tier = tier;
+    int n = m_graph.wordCount();
+    m_inAbove.assign(n, 0);
+    m_outAbove.assign(n, 0);
+    int lowest = tier == 0 ? m_limits.good : m_limits.floor;
+    for (int w = 0; w < n; ++w)
+        for (int v : m_graph.out(w))
+            if (m_graph.score(w, v) >= lowest) {
+                ++m_outAbove[w];
+                ++m_inAbove[v];
+            }
 }
 
 bool ChainSearch::searchFrom(int start, Chain& chain)
@@ -85,33 +95,36 @@ bool ChainSearch::searchFrom(int start, Chain& chain)
         return false;
     chain[0] = start;
     int budget = m_limits.nodeBudget;
-    return extend(chain, 1, budget);
+    return extend(chain, 1, 0, budget);
 }
 
-bool ChainSearch::extend(Chain& chain, int depth, int& budget)
+// `below`: links below `good` in the chain so far.
+bool ChainSearch::extend(Chain& chain, int depth, int below, int& budget)
 {
     if (depth > kLinks)
         return !m_chains.count(chain);
-    for (int word : candidates(chain, depth)) {
+    for (int word : candidates(chain, depth, below)) {
         if (--budget < 0)
             return false;
         chain[depth] = word;
-        if (extend(chain, depth + 1, budget))
+        if (extend(chain, depth + 1, below + belowGood(chain[depth - 1], word), budget))
             return true;
     }
     return false;
 }
 
-std::vector<int> ChainSearch::candidates(const Chain& chain, int depth) const
+std::vector<int> ChainSearch::candidates(const Chain& chain, int depth, int below) const
 {
     int from = chain[depth - 1];
-    std::vector<std::tuple<int, int, int>> ranked;
+    std::vector<std::tuple<int, int, int, int>> ranked;
     for (int word : m_graph.out(from)) {
-        if (!usable(from, word) || !m_reach[kLinks - depth][word] || clashes(chain, depth, word))
+        if (!usable(from, word) || clashes(chain, depth, word)
+            || below + belowGood(from, word) + m_fewest[kLinks - depth][word] > m_tier)
             continue;
         // The word before is hidden unless it is the top word: it must be
-        // the one answer between its neighbours.
-        if (depth >= 2 && m_graph.middleCount(chain[depth - 2], word) != 1)
+        // the one answer of its length between its neighbours, counting
+        // every link of the graph, usable or not.
+        if (depth >= 2 && m_graph.middleCount(chain[depth - 2], word, m_graph.word(from).size()) != 1)
             continue;
         // Two chains never share three words in a row, or the puzzles would
         // come in near-copies.
@@ -128,31 +141,32 @@ std::vector<int> ChainSearch::candidates(const Chain& chain, int depth) const
         // Bottom words are preferably words that only come last, as top
         // words are ones that only come first.
         int ending = depth == kLinks ? static_cast<int>(m_graph.out(word).size()) : 0;
-        ranked.emplace_back(ending, weakness, word);
+        // A good link always goes before one below it, so a chain holds
+        // no more of them than it must.
+        ranked.emplace_back(belowGood(from, word), ending, weakness, word);
     }
     std::sort(ranked.begin(), ranked.end());
     std::vector<int> words;
     for (const auto& r : ranked)
-        words.push_back(std::get<2>(r));
+        words.push_back(std::get<3>(r));
     return words;
 }
 
 bool ChainSearch::usable(int from, int to) const
 {
-    if (m_graph.score(from, to) < m_floor || m_wordUse[to] >= m_limits.maxWordUse)
+    if (m_graph.score(from, to) < m_limits.floor || m_wordUse[to] >= m_limits.maxWordUse)
         return false;
     auto it = m_linkUse.find(LinkGraph::key(from, to));
     return it == m_linkUse.end() || it->second < m_limits.maxLinkUse;
 }
 
-// A chain never repeats a word, nor holds a word beside its own plural
-// (BOOK and BOOKS would give each other away).
+// A chain never repeats a word, nor holds two forms of one word (BOOK and
+// BOOKS, DRIVE and DRIVING would give each other away).
 bool ChainSearch::clashes(const Chain& chain, int depth, int word) const
 {
-    const std::string& w = m_graph.word(word);
+    const std::string& stem = m_stems[word];
     for (int i = 0; i < depth; ++i)
-        if (chain[i] == word || pluralOf(w, m_graph.word(chain[i]))
-            || pluralOf(m_graph.word(chain[i]), w))
+        if (chain[i] == word || m_stems[chain[i]] == stem)
             return true;
     return false;
 }
@@ -173,12 +187,16 @@ int ChainSearch::cost(int word) const
     return m_wordCost.empty() ? 0 : m_wordCost[word];
 }
 
+// A puzzle is harder when its hidden words are long and have many
+// partners, so that many words come to mind before the right one; how well
+// known its links are plays no part, as every link is an everyday one.
 int ChainSearch::difficulty(const Chain& chain) const
 {
     int total = 0;
-    for (int i = 0; i < kLinks; ++i)
-        total += 8 - std::max(0, m_graph.score(chain[i], chain[i + 1]));
-    for (int word : chain)
-        total += cost(word);
+    for (int i = 1; i <= kHidden; ++i) {
+        int word = chain[i];
+        int partners = static_cast<int>(m_graph.in(word).size() + m_graph.out(word).size());
+        total += 3 * static_cast<int>(m_graph.word(word).size()) + std::min(partners, 40) / 4;
+    }
     return total;
 }

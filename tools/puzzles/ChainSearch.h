@@ -11,43 +11,50 @@ using Chain = std::array<int, 7>;
 
 // Finds chains of seven words in a link graph under the usage limits of the
 // game data: a link in at most three chains, a word in at most twenty, and
-// every hidden word the only word of the graph that links to both of its
-// neighbours. Best-known links are used first: the search runs at falling
-// score floors, and within a floor prefers strong links, familiar words and
-// links and words not used much yet.
-// No two chains share three words in a row.
+// every hidden word the only word of its length in the graph that links to
+// both of its neighbours. Only links at or above a score floor stand in a
+// chain; the others still count as second answers. The search runs in
+// tiers: first chains of good links only, then, while chains are still
+// wanted, chains with at most one link below `good`, then two, and so on;
+// within a tier it prefers good links, familiar words and links and words
+// not used much yet.
+// No two chains share three words in a row, and no chain holds two forms
+// of one word.
 // There is no randomness; ties are broken by word id.
 class ChainSearch {
 public:
     struct Limits {
         int maxLinkUse = 3;
         int maxWordUse = 20;
-        // 8 is the hand-vouched top score: the first chains are made of
-        // nothing else. There is no pass at 2: it would spend the free
-        // words on links hardly better than 1, and the last chains would
-        // then not be found at all.
-        std::vector<int> floors = {8, 7, 6, 5, 4, 3, 1};
+        // 8 is a link graded GOOD by hand; makepuzzles scores WEAK links
+        // below it and above the floor where a tier may use them.
+        int good = 8;
+        int floor = 8; // no link below it ever stands in a chain
+        // The most links below `good` a chain may hold, tier by tier.
+        std::vector<int> tiers = {0};
         int nodeBudget = 5000; // search steps tried from one top word
     };
 
-    // `wordCost`, by word id, adds to a chain's difficulty for rarer words;
+    // `wordCost`, by word id, ranks rarer words later in the search;
     // it may be empty.
     ChainSearch(const LinkGraph& graph, Limits limits, std::vector<int> wordCost = {});
 
     std::vector<Chain> run(int wanted);
 
-    // (score floor, chains found once the search at that floor ended)
+    // (tier, chains found once the search of that tier ended)
     const std::vector<std::pair<int, int>>& progress() const { return m_progress; }
 
-    // Lower is easier: what the chain's links fall short of the best score,
-    // plus the cost of its words.
+    // Lower is easier: longer hidden words with more partners make it
+    // harder.
     int difficulty(const Chain& chain) const;
 
 private:
-    void prepareFloor(int floor);
+    void prepareFloor();
+    void prepareTier(int tier);
     bool searchFrom(int start, Chain& chain);
-    bool extend(Chain& chain, int depth, int& budget);
-    std::vector<int> candidates(const Chain& chain, int depth) const;
+    bool extend(Chain& chain, int depth, int below, int& budget);
+    std::vector<int> candidates(const Chain& chain, int depth, int below) const;
+    bool belowGood(int from, int to) const { return m_graph.score(from, to) < m_limits.good; }
     bool usable(int from, int to) const;
     bool clashes(const Chain& chain, int depth, int word) const;
     void record(const Chain& chain);
@@ -55,11 +62,15 @@ private:
 
     const LinkGraph& m_graph;
     Limits m_limits;
-    int m_floor = 0;
-    // m_reach[k][w]: w can start a path of k more links above the floor.
-    std::vector<std::vector<char>> m_reach;
+    int m_tier = 0;
+    // m_fewest[k][w]: the fewest links below `good` on a path of k links
+    // above the floor from w (kNone: no such path).
+    std::vector<std::vector<int>> m_fewest;
     std::unordered_map<uint64_t, int> m_linkUse; // by LinkGraph::key
     std::vector<int> m_wordUse;
+    std::vector<std::string> m_stems; // by word id, see WordForms
+    std::vector<int> m_inAbove;       // links the tier may use, by word id
+    std::vector<int> m_outAbove;
     std::vector<int> m_wordCost;
     std::set<Chain> m_chains;
     std::set<std::array<int, 3>> m_triples;

@@ -1,7 +1,7 @@
 #include "tools/puzzles/LinkGraph.h"
+#include "tools/puzzles/ListFile.h"
 
 #include <algorithm>
-#include <fstream>
 #include <set>
 #include <sstream>
 
@@ -66,7 +66,7 @@ std::vector<int> LinkGraph::middles(int above, int below) const
     return both;
 }
 
-int LinkGraph::middleCount(int above, int below) const
+int LinkGraph::middleCount(int above, int below, std::size_t length) const
 {
     const auto& a = m_out[above];
     const auto& b = m_in[below];
@@ -79,7 +79,7 @@ int LinkGraph::middleCount(int above, int below) const
         else if (*j < *i)
             ++j;
         else {
-            ++count;
+            count += length == 0 || m_words[*i].size() == length;
             ++i;
             ++j;
         }
@@ -89,12 +89,7 @@ int LinkGraph::middleCount(int above, int below) const
 
 bool LinkGraph::save(const std::string& path, const std::string& header) const
 {
-    std::ofstream out(path, std::ios::binary);
-    if (!out)
-        return false;
-    std::istringstream lines(header);
-    for (std::string line; std::getline(lines, line);)
-        out << "# " << line << '\n';
+    std::ofstream out = ListFile::create(path, header);
     for (const auto& [link, score] : m_pending)
         out << link.first << ' ' << link.second << ' ' << score << '\n';
     return static_cast<bool>(out);
@@ -102,17 +97,7 @@ bool LinkGraph::save(const std::string& path, const std::string& header) const
 
 bool LinkGraph::load(const std::string& path, std::string& error)
 {
-    std::ifstream in(path);
-    if (!in) {
-        error = "cannot read " + path;
-        return false;
-    }
-    std::string line;
-    int lineNumber = 0;
-    while (std::getline(in, line)) {
-        ++lineNumber;
-        if (line.empty() || line[0] == '#')
-            continue;
+    bool read = ListFile::read(path, [&](const std::string& line, int lineNumber) {
         std::istringstream fields(line);
         std::string first, second;
         int score = 0;
@@ -121,7 +106,8 @@ bool LinkGraph::load(const std::string& path, std::string& error)
             return false;
         }
         addLink(first, second, score);
-    }
+        return true;
+    }, error);
     finish();
-    return true;
+    return read;
 }

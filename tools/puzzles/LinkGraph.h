@@ -28,9 +28,11 @@ public:
     const std::vector<int>& in(int id) const { return m_in[id]; }
 
     // Words X with links above -> X and X -> below: the answers a player
-    // could give for a hidden word between those two.
+    // could give for a hidden word between those two. The game shows how
+    // many letters the answer has, so a count may keep to words of
+    // `length` letters (0: any length).
     std::vector<int> middles(int above, int below) const;
-    int middleCount(int above, int below) const;
+    int middleCount(int above, int below, std::size_t length = 0) const;
 
     // Text form: one link per line, "FIRST SECOND SCORE"; '#' starts a comment.
     bool save(const std::string& path, const std::string& header) const;

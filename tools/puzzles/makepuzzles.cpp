@@ -1,11 +1,18 @@
-// Builds the game-data file of word chains from WordNet, a list of common
-// words and the curated allow and deny lists. The same inputs always give
-// the same file, byte for byte.
+// Builds the game-data file of word chains from the hand-graded link list:
+// chains of links graded GOOD first, then, only as many as are needed to
+// reach the count, chains with one link graded WEAK, then two, up to
+// --max-weak. WordNet, a list of common words
+// and the curated allow and deny lists give every other link a player
+// might think of, so that each hidden word is the only fair answer; the
+// British and American word lists give the words spelt two ways, which no
+// chain uses. The same inputs always give the same file, byte for byte.
 #include "tools/puzzles/ChainOrder.h"
 #include "tools/puzzles/ChainSearch.h"
 #include "tools/puzzles/CuratedLists.h"
+#include "tools/puzzles/GradedLinks.h"
 #include "tools/puzzles/LinkBuilder.h"
 #include "tools/puzzles/PuzzleCodec.h"
+#include "tools/puzzles/SpellingVariants.h"
 #include "tools/puzzles/WordNetReader.h"
 
 #include <algorithm>
@@ -23,29 +30,36 @@ struct Options {
     std::string moreWords = "/usr/share/dict/american-english";
     std::string allow = "tools/puzzles/allow.txt";
     std::string deny = "tools/puzzles/deny.txt";
+    std::string graded = "tools/puzzles/graded.txt";
+    std::string british = "/usr/share/dict/british-english";
+    std::string spelling = "tools/puzzles/spelling.txt"; // written
     std::string out = "data/zorvwin.dat";
     std::string links;    // where to save the link list, if anywhere
     std::string rejected; // where to list turned-away splits, if anywhere
     int count = 1597;
+    int maxWeak = 0; // WEAK links a chain may hold
 };
 
 bool parse(int argc, char** argv, Options& o)
 {
     std::map<std::string, std::string*> paths = {{"--wordnet", &o.wordNet},
         {"--words", &o.words}, {"--more-words", &o.moreWords}, {"--allow", &o.allow}, {"--deny", &o.deny},
-        {"--out", &o.out}, {"--links", &o.links}, {"--rejected", &o.rejected}};
+        {"--out", &o.out}, {"--links", &o.links}, {"--rejected", &o.rejected},
+        {"--graded", &o.graded}, {"--british", &o.british}, {"--spelling", &o.spelling}};
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
         if (i + 1 >= argc)
             return false;
         if (arg == "--count")
             o.count = std::stoi(argv[++i]);
+        else if (arg == "--max-weak")
+            o.maxWeak = std::stoi(argv[++i]);
         else if (paths.count(arg))
             *paths[arg] = argv[++i];
         else
             return false;
     }
-    return o.count > 0;
+    return o.count > 0 && o.maxWeak >= 0 && o.maxWeak <= 6;
 }
 
 // Common words: the lower-case entries of a one-word-a-line list; names
@@ -61,8 +75,8 @@ std::set<std::string> readCommonWords(const std::string& path)
     return words;
 }
 
-// Words seldom met in the sense-tagged corpus make a chain harder, so
-// they move it later in the file.
+// Words seldom met in the sense-tagged corpus are tried later in the
+// search, so the familiar ones are used first.
 std::vector<int> wordCosts(const LinkGraph& graph, const WordNetReader& wordNet)
 {
     std::vector<int> costs;
@@ -74,6 +88,35 @@ std::vector<int> wordCosts(const LinkGraph& graph, const WordNetReader& wordNet)
         costs.push_back(count >= 50 ? 0 : count >= 10 ? 1 : count >= 2 ? 2 : 3);
     }
     return costs;
+}
+
+constexpr int kGood = 8;
+constexpr int kWeak = 4;
+
+// The chains' graph: every link WordNet or the graded list knows, so
+// that any of them counts as a second answer, but only GOOD links score 8
+// and WEAK ones 4, the scores the search may use. A graded link with a
+// word spelt two ways, or a word or link the deny list bars, scores 0 like
+// the rest; BAD links are left out.
+LinkGraph chainGraph(const LinkGraph& wordNetLinks, const GradedLinks& graded,
+    const SpellingVariants& spellings, const CuratedLists& lists)
+{
+    LinkGraph graph;
+    for (int a = 0; a < wordNetLinks.wordCount(); ++a)
+        for (int b : wordNetLinks.out(a))
+            graph.addLink(wordNetLinks.word(a), wordNetLinks.word(b), 0);
+    auto usable = [&](const std::string& w) {
+        return PuzzleCodec::wordProblem(w).empty() && !spellings.differs(w) && !lists.wordDenied(w);
+    };
+    for (const auto& [link, verdict] : graded.links()) {
+        const auto& [first, second] = link;
+        if (verdict == GradedLinks::Verdict::Bad)
+            continue;
+        bool fit = usable(first) && usable(second) && !lists.linkDenied(first, second);
+        graph.addLink(first, second, !fit ? 0 : verdict == GradedLinks::Verdict::Good ? kGood : kWeak);
+    }
+    graph.finish();
+    return graph;
 }
 
 int fail(const std::string& message)
@@ -89,8 +132,9 @@ int main(int argc, char** argv)
     Options o;
     if (!parse(argc, argv, o)) {
         std::cerr << "usage: makepuzzles [--wordnet DIR] [--words FILE] [--allow FILE]"
-                     " [--more-words FILE] [--deny FILE] [--out FILE] [--links FILE] [--rejected FILE]"
-                     " [--count N]\n";
+                     " [--more-words FILE] [--deny FILE] [--graded FILE] [--british FILE]"
+                     " [--out FILE] [--links FILE] [--spelling FILE] [--rejected FILE] [--count N]"
+                     " [--max-weak N]\n";
         return 2;
     }
     std::string error;
@@ -101,31 +145,74 @@ int main(int argc, char** argv)
     std::set<std::string> known = readCommonWords(o.moreWords);
     if (common.empty() || known.empty())
         return fail("no common words in " + o.words + " or " + o.moreWords);
+    std::set<std::string> british = readCommonWords(o.british);
+    if (british.empty())
+        return fail("no words in " + o.british + " (Debian package wbritish)");
     CuratedLists lists;
-    if (!lists.loadAllow(o.allow, error) || !lists.loadDeny(o.deny, error))
+    GradedLinks graded;
+    if (!lists.loadAllow(o.allow, error) || !lists.loadDeny(o.deny, error)
+        || !graded.load(o.graded, error))
         return fail(error);
 
     LinkBuilder builder(wordNet, common, known, lists);
-    LinkGraph graph = builder.build();
-    std::cerr << "links: " << graph.linkCount() << " between " << graph.wordCount() << " words\n";
+    LinkGraph wordNetLinks = builder.build();
+    std::cerr << "WordNet links: " << wordNetLinks.linkCount() << " between "
+              << wordNetLinks.wordCount() << " words\n";
     if (!o.links.empty()
-        && !graph.save(o.links, "Every link makepuzzles knows: FIRST SECOND SCORE (0-8).\n"
-                                "Derived from WordNet 3.0; see WORDNET-LICENSE."))
+        && !wordNetLinks.save(o.links, "Every link makepuzzles knows: FIRST SECOND SCORE (0-8).\n"
+                                       "Derived from WordNet 3.0; see WORDNET-LICENSE."))
         return fail("cannot write " + o.links);
+
+    SpellingVariants spellings;
+    spellings.build(british, known);
+    LinkGraph graph = chainGraph(wordNetLinks, graded, spellings, lists);
+    std::set<std::string> graphWords;
+    for (int w = 0; w < graph.wordCount(); ++w)
+        graphWords.insert(graph.word(w));
+    if (!o.spelling.empty()
+        && !spellings.save(o.spelling, "Words spelt differently in British and American English,\n"
+                                       "which no chain uses. Derived from the Debian word lists\n"
+                                       "wbritish and wamerican (SCOWL); see SCOWL-LICENSE.",
+               graphWords))
+        return fail("cannot write " + o.spelling);
+    std::cerr << "graded links: " << graded.count(GradedLinks::Verdict::Good) << " GOOD, "
+              << graded.count(GradedLinks::Verdict::Weak) << " WEAK, "
+              << graded.count(GradedLinks::Verdict::Bad) << " BAD\n";
     if (!o.rejected.empty()) {
         std::ofstream out(o.rejected);
         for (const auto& r : builder.rejectedSplits())
             out << r << '\n';
     }
 
-    ChainSearch search(graph, {}, wordCosts(graph, wordNet));
+    ChainSearch::Limits limits;
+    limits.good = kGood;
+    limits.floor = kWeak;
+    limits.tiers.clear();
+    for (int tier = 0; tier <= o.maxWeak; ++tier)
+        limits.tiers.push_back(tier);
+    ChainSearch search(graph, limits, wordCosts(graph, wordNet));
     std::vector<Chain> chains = search.run(o.count);
-    for (const auto& [floor, found] : search.progress())
-        std::cerr << "links scored " << floor << " and up: " << found << " chains\n";
+    for (const auto& [tier, found] : search.progress())
+        std::cerr << "chains with at most " << tier << " WEAK links: " << found << '\n';
     if (static_cast<int>(chains.size()) < o.count)
-        return fail("found only " + std::to_string(chains.size()) + " chains");
-    // Easiest first, so a new player starts on everyday compounds.
-    chains = ChainOrder().order(chains, [&](const Chain& c) { return search.difficulty(c); });
+        return fail("found only " + std::to_string(chains.size()) + " chains with at most "
+            + std::to_string(o.maxWeak) + " WEAK links; allow more with --max-weak, or grade"
+            " more links GOOD (see README.md)");
+    // Easiest first: short hidden words with few partners. The chains that
+    // need WEAK links are spread evenly through the bank, so no stretch of
+    // it is worse than another.
+    auto weakLinks = [&](const Chain& c) {
+        int n = 0;
+        for (std::size_t i = 0; i + 1 < c.size(); ++i)
+            n += graph.score(c[i], c[i + 1]) < kGood;
+        return n;
+    };
+    chains = ChainOrder().order(chains, [&](const Chain& c) { return search.difficulty(c); }, weakLinks);
+    std::map<int, int> byWeak;
+    for (const Chain& c : chains)
+        ++byWeak[weakLinks(c)];
+    for (const auto& [n, chainCount] : byWeak)
+        std::cerr << "chains with " << n << " WEAK links: " << chainCount << '\n';
 
     std::vector<uint8_t> bytes;
     for (const Chain& chain : chains) {

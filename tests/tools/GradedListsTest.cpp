@@ -1,0 +1,173 @@
+#include "tools/puzzles/GradedLinks.h"
+#include "tools/puzzles/SpellingVariants.h"
+#include "tools/puzzles/WordForms.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A scratch folder of the test's own, removed afterwards.
+class ScratchFolder : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::string name = std::string("lexiloop_graded_") + std::to_string(getpid()) + "_"
+            + ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        m_dir = fs::temp_directory_path() / name;
+        fs::create_directories(m_dir);
+    }
+    void TearDown() override { fs::remove_all(m_dir); }
+    std::string write(const std::string& name, const std::string& text)
+    {
+        std::ofstream(m_dir / name) << text;
+        return (m_dir / name).string();
+    }
+    // Runs merge-grades.sh with `inputs` and reads what it wrote into
+    // `graded`; false when either fails.
+    bool merge(const std::string& inputs, GradedLinks& graded)
+    {
+        std::string out = (m_dir / "graded.txt").string();
+        std::string command = std::string("sh ") + LEXILOOP_PUZZLE_TOOLS_DIR + "/merge-grades.sh " + out
+            + " " + inputs + " 2>" + (m_dir / "errors.txt").string();
+        std::string error;
+        return std::system(command.c_str()) == 0 && graded.load(out, error);
+    }
+    fs::path m_dir;
+};
+
+using Verdict = GradedLinks::Verdict;
+
+} // namespace
+
+TEST_F(ScratchFolder, GradedListReadsVerdictsAndReasons)
+{
+    std::string path = write("graded.txt",
+        "# graded by hand\n"
+        "SNOW BALL GOOD\n"
+        "FEE TAIL WEAK legal term\n"
+        "ANT ACID BAD false split of ANTACID\n");
+    GradedLinks graded;
+    std::string error;
+    ASSERT_TRUE(graded.load(path, error)) << error;
+    EXPECT_TRUE(graded.good("SNOW", "BALL"));
+    EXPECT_FALSE(graded.good("BALL", "SNOW")); // order matters
+    EXPECT_EQ(graded.verdict("FEE", "TAIL"), Verdict::Weak);
+    EXPECT_FALSE(graded.verdict("TAIL", "FEE").has_value());
+    EXPECT_EQ(graded.count(Verdict::Good), 1);
+    EXPECT_EQ(graded.count(Verdict::Bad), 1);
+}
+
+TEST_F(ScratchFolder, GradedListRefusesLinesItCannotTrust)
+{
+    for (const auto& [text, message] : std::vector<std::pair<std::string, std::string>>{
+             {"FEE TAIL WEAK\n", "WEAK without a reason"},
+             {"SNOW BALL FINE\n", "expected FIRST SECOND"},
+             {"SNOWBALL\n", "expected FIRST SECOND"},
+             {"SNOW BALL GOOD\nSNOW BALL BAD no\n", "graded twice"}}) {
+        GradedLinks graded;
+        std::string error;
+        EXPECT_FALSE(graded.load(write("bad.txt", text), error)) << text;
+        EXPECT_NE(error.find(message), std::string::npos) << error;
+    }
+}
+
+TEST(SpellingVariants, OneSidedWordsAndTheirRespellingsDiffer)
+{
+    SpellingVariants spellings;
+    // TIRE and LICENSE are in both lists (to tire, to license), yet they
+    // are the American spelling of TYRE and LICENCE.
+    spellings.build({"colour", "tyre", "tire", "licence", "license", "centre", "house", "prize"},
+        {"color", "tire", "license", "center", "house", "prize"});
+    for (const char* w : {"COLOUR", "COLOR", "TYRE", "TIRE", "LICENCE", "LICENSE", "CENTRE", "CENTER"})
+        EXPECT_TRUE(spellings.differs(w)) << w;
+    EXPECT_FALSE(spellings.differs("HOUSE"));
+    EXPECT_FALSE(spellings.differs("PRIZE"));
+
+    // Both spellings in both lists: the ending alone tells them apart,
+    // and short words are left alone (FOUR is no British FOR).
+    SpellingVariants endings;
+    endings.build({"programme", "program", "four", "for", "licence", "license"},
+        {"programme", "program", "four", "for", "licence", "license"});
+    for (const char* w : {"PROGRAMME", "PROGRAM", "LICENCE", "LICENSE"})
+        EXPECT_TRUE(endings.differs(w)) << w;
+    EXPECT_FALSE(endings.differs("FOUR"));
+    EXPECT_FALSE(endings.differs("FOR"));
+}
+
+TEST_F(ScratchFolder, SpellingListKeepsOnlyTheWordsAsked)
+{
+    SpellingVariants built;
+    built.build({"colour", "theatre"}, {"color", "theater"});
+    std::string path = (m_dir / "spelling.txt").string();
+    ASSERT_TRUE(built.save(path, "header", {"COLOR", "THEATRE", "HOUSE"}));
+    SpellingVariants loaded;
+    std::string error;
+    ASSERT_TRUE(loaded.load(path, error)) << error;
+    EXPECT_EQ(loaded.words(), (std::set<std::string>{"COLOR", "THEATRE"}));
+}
+
+TEST(WordForms, FormsOfOneWordShareAStem)
+{
+    for (const auto& [a, b] : std::vector<std::pair<const char*, const char*>>{{"DRIVE", "DRIVING"},
+             {"BOOK", "BOOKS"}, {"LIGHT", "LIGHTER"}, {"BOX", "BOXES"}, {"HORSE", "HORSES"},
+             {"RUN", "RUNNING"}, {"BERRY", "BERRIES"}, {"FALL", "FALLING"}, {"PASS", "PASSED"},
+             {"GLASS", "GLASSES"}, {"BAKE", "BAKER"}, {"WIN", "WINNER"}, {"PIE", "PIES"}})
+        EXPECT_TRUE(WordForms::sameWord(a, b)) << a << " " << b;
+}
+
+TEST(WordForms, DifferentWordsStayApart)
+{
+    for (const auto& [a, b] : std::vector<std::pair<const char*, const char*>>{{"BUS", "BUSH"},
+             {"CAR", "CARD"}, {"SNOW", "SNOWBALL"}, {"BUS", "BU"}, {"GLASS", "GLAS"},
+             {"SHED", "SHE"}, {"RED", "REED"}, {"RING", "RIG"}})
+        EXPECT_FALSE(WordForms::sameWord(a, b)) << a << " " << b;
+    EXPECT_EQ(WordForms::stem("BUS"), "BUS");
+    EXPECT_EQ(WordForms::stem("SEE"), "SEE"); // never below three letters
+}
+
+// merge-grades.sh is how new grades reach graded.txt: a link graded twice
+// must keep its strictest verdict, and a line it cannot trust must not get
+// in at all.
+TEST_F(ScratchFolder, MergingGradesKeepsTheStrictestVerdict)
+{
+    std::string first = write("first.txt", "snow ball GOOD\nFEE TAIL WEAK legal term\n");
+    std::string second = write("second.txt",
+        "SNOW BALL GOOD\nFEE TAIL BAD not a phrase\nANT ACID WEAK\nBUS STOP FINE\nCAR PARK WEAK British\n");
+    GradedLinks graded;
+    ASSERT_TRUE(merge(first + " " + second, graded));
+    EXPECT_EQ(graded.links().size(), 3u);
+    EXPECT_TRUE(graded.good("SNOW", "BALL"));
+    EXPECT_EQ(graded.verdict("FEE", "TAIL"), Verdict::Bad);
+    EXPECT_EQ(graded.verdict("CAR", "PARK"), Verdict::Weak);
+    EXPECT_FALSE(graded.verdict("ANT", "ACID").has_value()); // WEAK without a reason
+    EXPECT_FALSE(graded.verdict("BUS", "STOP").has_value()); // no such verdict
+}
+
+// A re-review replaces the earlier verdict, but never makes GOOD a link the
+// independent regrade demoted; a new grade never overrides an earlier one;
+// review and new files not written yet are skipped.
+TEST_F(ScratchFolder, ReviewsReplaceVerdictsAndNewGradesOnlyAdd)
+{
+    std::string first = write("first.txt",
+        "FRONT GATE WEAK near-description\nSHOE TREE GOOD\nFEE TAIL WEAK legal term\n");
+    std::string regrade = write("regrade.txt", "SHOE TREE WEAK less familiar\nFEE TAIL WEAK legal\n");
+    std::string review = write("review.txt",
+        "FRONT GATE GOOD\nSHOE TREE GOOD\nFEE TAIL GOOD\n");
+    std::string added = write("new.txt", "FRONT GATE BAD no\nBUS STOP GOOD\n");
+    GradedLinks graded;
+    ASSERT_TRUE(merge(first + " --regrade " + regrade + " --review " + review + " "
+            + (m_dir / "missing.txt").string() + " --new " + added,
+        graded));
+    EXPECT_EQ(graded.links().size(), 4u);
+    EXPECT_TRUE(graded.good("FRONT", "GATE"));
+    EXPECT_EQ(graded.verdict("SHOE", "TREE"), Verdict::Weak); // demoted by the regrade
+    EXPECT_TRUE(graded.good("FEE", "TAIL"));                  // both said WEAK; not demoted
+    EXPECT_TRUE(graded.good("BUS", "STOP"));
+}

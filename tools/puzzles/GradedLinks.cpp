@@ -1,0 +1,73 @@
+#include "tools/puzzles/GradedLinks.h"
+#include "tools/puzzles/ListFile.h"
+
+#include <sstream>
+
+bool GradedLinks::load(const std::string& path, std::string& error)
+{
+    const std::map<std::string, Verdict> verdicts = {
+        {"GOOD", Verdict::Good}, {"WEAK", Verdict::Weak}, {"BAD", Verdict::Bad}};
+    return ListFile::read(path, [&](const std::string& line, int lineNumber) {
+        std::string where = path + ":" + std::to_string(lineNumber) + ": ";
+        std::istringstream fields(line);
+        std::string first, second, word, reason;
+        fields >> first >> second >> word;
+        std::getline(fields >> std::ws, reason);
+        auto it = verdicts.find(word);
+        if (second.empty() || it == verdicts.end()) {
+            error = where + "expected FIRST SECOND GOOD|WEAK|BAD [reason]";
+            return false;
+        }
+        // A WEAK or BAD verdict is only worth keeping with its reason: the
+        // next editor must be able to see why a link was turned away.
+        if (it->second != Verdict::Good && reason.empty()) {
+            error = where + word + " without a reason";
+            return false;
+        }
+        if (!m_links.emplace(Link{first, second}, it->second).second) {
+            error = where + first + " " + second + " is graded twice";
+            return false;
+        }
+        return true;
+    }, error);
+}
+
+void GradedLinks::add(const std::string& first, const std::string& second, Verdict verdict)
+{
+    m_links[{first, second}] = verdict;
+}
+
+std::optional<GradedLinks::Verdict> GradedLinks::verdict(const std::string& first,
+    const std::string& second) const
+{
+    auto it = m_links.find({first, second});
+    if (it == m_links.end())
+        return std::nullopt;
+    return it->second;
+}
+
+bool GradedLinks::good(const std::string& first, const std::string& second) const
+{
+    return verdict(first, second) == Verdict::Good;
+}
+
+int GradedLinks::count(Verdict verdict) const
+{
+    int n = 0;
+    for (const auto& [link, v] : m_links)
+        n += v == verdict;
+    return n;
+}
+
+const char* GradedLinks::name(Verdict verdict)
+{
+    switch (verdict) {
+    case Verdict::Good:
+        return "GOOD";
+    case Verdict::Weak:
+        return "WEAK";
+    case Verdict::Bad:
+        break;
+    }
+    return "BAD";
+}

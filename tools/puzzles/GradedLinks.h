@@ -1,0 +1,30 @@
+#pragma once
+#include <map>
+#include <optional>
+#include <string>
+#include <utility>
+
+// The hand-graded link list (graded.txt): one line a link, "FIRST SECOND
+// VERDICT [reason]", with the verdicts of RUBRIC.md. Only GOOD links may
+// stand in a chain; GOOD and WEAK links both count as answers a player
+// might give. Words are upper case; '#' starts a comment line.
+class GradedLinks {
+public:
+    enum class Verdict { Good, Weak, Bad };
+    using Link = std::pair<std::string, std::string>;
+
+    // Refuses unknown verdicts, WEAK or BAD lines without a reason, and a
+    // link graded twice, naming the line.
+    bool load(const std::string& path, std::string& error);
+    void add(const std::string& first, const std::string& second, Verdict verdict);
+
+    std::optional<Verdict> verdict(const std::string& first, const std::string& second) const;
+    bool good(const std::string& first, const std::string& second) const;
+    int count(Verdict verdict) const;
+    const std::map<Link, Verdict>& links() const { return m_links; }
+
+    static const char* name(Verdict verdict);
+
+private:
+    std::map<Link, Verdict> m_links;
+};
