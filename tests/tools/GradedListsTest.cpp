@@ -1,29 +1,22 @@
 #include "tools/puzzles/GradedLinks.h"
 #include "tools/puzzles/SpellingVariants.h"
 #include "tools/puzzles/WordForms.h"
+#include "tests/support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <unistd.h>
 
 namespace {
 
 namespace fs = std::filesystem;
 
-// A scratch folder of the test's own, removed afterwards.
-class ScratchFolder : public ::testing::Test {
+// The lists and the merge script's output live in a folder of the test's
+// own, since cases run side by side.
+class GradedLists : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        std::string name = std::string("lexiloop_graded_") + std::to_string(getpid()) + "_"
-            + ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        m_dir = fs::temp_directory_path() / name;
-        fs::create_directories(m_dir);
-    }
-    void TearDown() override { fs::remove_all(m_dir); }
     std::string write(const std::string& name, const std::string& text)
     {
         std::ofstream(m_dir / name) << text;
@@ -39,14 +32,15 @@ protected:
         std::string error;
         return std::system(command.c_str()) == 0 && graded.load(out, error);
     }
-    fs::path m_dir;
+    ScratchFolder m_scratch;
+    fs::path m_dir = m_scratch.path();
 };
 
 using Verdict = GradedLinks::Verdict;
 
 } // namespace
 
-TEST_F(ScratchFolder, GradedListReadsVerdictsAndReasons)
+TEST_F(GradedLists, GradedListReadsVerdictsAndReasons)
 {
     std::string path = write("graded.txt",
         "# graded by hand\n"
@@ -64,7 +58,7 @@ TEST_F(ScratchFolder, GradedListReadsVerdictsAndReasons)
     EXPECT_EQ(graded.count(Verdict::Bad), 1);
 }
 
-TEST_F(ScratchFolder, GradedListRefusesLinesItCannotTrust)
+TEST_F(GradedLists, GradedListRefusesLinesItCannotTrust)
 {
     for (const auto& [text, message] : std::vector<std::pair<std::string, std::string>>{
              {"FEE TAIL WEAK\n", "WEAK without a reason"},
@@ -101,7 +95,7 @@ TEST(SpellingVariants, OneSidedWordsAndTheirRespellingsDiffer)
     EXPECT_FALSE(endings.differs("FOR"));
 }
 
-TEST_F(ScratchFolder, SpellingListKeepsOnlyTheWordsAsked)
+TEST_F(GradedLists, SpellingListKeepsOnlyTheWordsAsked)
 {
     SpellingVariants built;
     built.build({"colour", "theatre"}, {"color", "theater"});
@@ -135,7 +129,7 @@ TEST(WordForms, DifferentWordsStayApart)
 // merge-grades.sh is how new grades reach graded.txt: a link graded twice
 // must keep its strictest verdict, and a line it cannot trust must not get
 // in at all.
-TEST_F(ScratchFolder, MergingGradesKeepsTheStrictestVerdict)
+TEST_F(GradedLists, MergingGradesKeepsTheStrictestVerdict)
 {
     std::string first = write("first.txt", "snow ball GOOD\nFEE TAIL WEAK legal term\n");
     std::string second = write("second.txt",
@@ -153,7 +147,7 @@ TEST_F(ScratchFolder, MergingGradesKeepsTheStrictestVerdict)
 // A re-review replaces the earlier verdict, but never makes GOOD a link the
 // independent regrade demoted; a new grade never overrides an earlier one;
 // review and new files not written yet are skipped.
-TEST_F(ScratchFolder, ReviewsReplaceVerdictsAndNewGradesOnlyAdd)
+TEST_F(GradedLists, ReviewsReplaceVerdictsAndNewGradesOnlyAdd)
 {
     std::string first = write("first.txt",
         "FRONT GATE WEAK near-description\nSHOE TREE GOOD\nFEE TAIL WEAK legal term\n");
