@@ -1,4 +1,5 @@
 #include "tools/puzzles/ChainSearch.h"
+#include "tools/puzzles/VerbForms.h"
 #include "tools/puzzles/WordForms.h"
 
 #include <algorithm>
@@ -14,8 +15,10 @@ ChainSearch::ChainSearch(const LinkGraph& graph, Limits limits, std::vector<int>
     : m_graph(graph), m_limits(std::move(limits)), m_wordUse(graph.wordCount(), 0),
       m_wordCost(std::move(wordCost))
 {
-    for (int w = 0; w < graph.wordCount(); ++w)
+    for (int w = 0; w < graph.wordCount(); ++w) {
         m_stems.push_back(WordForms::stem(graph.word(w)));
+        m_hasVerbForms.push_back(!VerbForms::sameLengthForms(graph.word(w)).empty());
+    }
 }
 
 std::vector<Chain> ChainSearch::run(int wanted)
@@ -126,6 +129,8 @@ std::vector<int> ChainSearch::candidates(const Chain& chain, int depth, int belo
         // every link of the graph, usable or not.
         if (depth >= 2 && m_graph.middleCount(chain[depth - 2], word, m_graph.word(from).size()) != 1)
             continue;
+        if (depth >= 2 && m_hasVerbForms[from] && verbFormFits(chain[depth - 2], from, word))
+            continue;
         // Two chains never share three words in a row, or the puzzles would
         // come in near-copies.
         if (depth >= 2 && m_triples.count({chain[depth - 2], from, word}))
@@ -150,6 +155,15 @@ std::vector<int> ChainSearch::candidates(const Chain& chain, int depth, int belo
     for (const auto& r : ranked)
         words.push_back(std::get<3>(r));
     return words;
+}
+
+// TOOK as well as TAKE between UNDER and OVER: the other form of an
+// irregular verb is a second answer the graph alone does not show.
+bool ChainSearch::verbFormFits(int above, int hidden, int below) const
+{
+    auto hasLink = [&](const std::string& a, const std::string& b) { return m_graph.hasLink(a, b); };
+    return !VerbForms::secondAnswers(m_graph.word(above), m_graph.word(hidden), m_graph.word(below), hasLink)
+                .empty();
 }
 
 bool ChainSearch::usable(int from, int to) const

@@ -12,8 +12,9 @@ using Chain = std::array<int, 7>;
 // Finds chains of seven words in a link graph under the usage limits of the
 // game data: a link in at most three chains, a word in at most twenty, and
 // every hidden word the only word of its length in the graph that links to
-// both of its neighbours. Only links at or above a score floor stand in a
-// chain; the others still count as second answers. The search runs in
+// both of its neighbours, counting the other forms of an irregular verb.
+// Only links at or above a score floor stand in a chain; the others still
+// count as second answers. The search runs in
 // tiers: first chains of good links only, then, while chains are still
 // wanted, chains with at most one link below `good`, then two, and so on;
 // within a tier it prefers good links, familiar words and links and words
@@ -56,6 +57,7 @@ private:
     std::vector<int> candidates(const Chain& chain, int depth, int below) const;
     bool belowGood(int from, int to) const { return m_graph.score(from, to) < m_limits.good; }
     bool usable(int from, int to) const;
+    bool verbFormFits(int above, int hidden, int below) const;
     bool clashes(const Chain& chain, int depth, int word) const;
     void record(const Chain& chain);
     int cost(int word) const;
@@ -69,6 +71,7 @@ private:
     std::unordered_map<uint64_t, int> m_linkUse; // by LinkGraph::key
     std::vector<int> m_wordUse;
     std::vector<std::string> m_stems; // by word id, see WordForms
+    std::vector<char> m_hasVerbForms; // by word id, see VerbForms
     std::vector<int> m_inAbove;       // links the tier may use, by word id
     std::vector<int> m_outAbove;
     std::vector<int> m_wordCost;

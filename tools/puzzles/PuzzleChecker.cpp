@@ -1,4 +1,5 @@
 #include "tools/puzzles/PuzzleChecker.h"
+#include "tools/puzzles/VerbForms.h"
 #include "tools/puzzles/WordForms.h"
 
 #include <algorithm>
@@ -161,7 +162,7 @@ void PuzzleChecker::checkGrades(int puzzle, const PuzzleCodec::Words& words,
 }
 
 // Each hidden word must be the only word of its length that links to both
-// its neighbours: otherwise a player could give a right answer and be told
+// its neighbours, the other forms of an irregular verb included: otherwise a player could give a right answer and be told
 // it is wrong.
 void PuzzleChecker::checkAnswers(int puzzle, const PuzzleCodec::Words& words,
     const LinkGraph& answers, Report& report) const
@@ -175,6 +176,9 @@ void PuzzleChecker::checkAnswers(int puzzle, const PuzzleCodec::Words& words,
         for (int m : answers.middles(above, below))
             if (answers.word(m) != words[i] && answers.word(m).size() == words[i].size())
                 others += " " + answers.word(m);
+        auto hasLink = [&](const std::string& a, const std::string& b) { return answers.hasLink(a, b); };
+        for (const auto& form : VerbForms::secondAnswers(words[i - 1], words[i], words[i + 1], hasLink))
+            others += " " + form;
         if (!others.empty())
             refuse(report, kSecondAnswer, puzzle, "puzzle " + std::to_string(puzzle)
                 + ": hidden word " + words[i] + " is not the only answer between "
