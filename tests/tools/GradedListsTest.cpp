@@ -58,6 +58,28 @@ TEST_F(GradedLists, GradedListReadsVerdictsAndReasons)
     EXPECT_EQ(graded.count(Verdict::Bad), 1);
 }
 
+// A real word turned away only for its ending still counts as an answer a
+// player may give; a false split or a description does not.
+TEST_F(GradedLists, BadLinksThatAreFormsOfAWordAreKnown)
+{
+    std::string path = write("graded.txt",
+        "BACK PACKING BAD inflected form of BACKPACK\n"
+        "UNDER WENT BAD Past Tense form\n"
+        "BLACK BERRIES BAD plural of BLACKBERRY\n"
+        "ANT ACID BAD false split of ANTACID\n"
+        "TRUCK TRAFFIC BAD description, not a phrase\n"
+        "FEE TAIL WEAK inflected legal term\n");
+    GradedLinks graded;
+    std::string error;
+    ASSERT_TRUE(graded.load(path, error)) << error;
+    EXPECT_TRUE(graded.formOfAWord("BACK", "PACKING"));
+    EXPECT_TRUE(graded.formOfAWord("UNDER", "WENT"));
+    EXPECT_TRUE(graded.formOfAWord("BLACK", "BERRIES"));
+    EXPECT_FALSE(graded.formOfAWord("ANT", "ACID"));
+    EXPECT_FALSE(graded.formOfAWord("TRUCK", "TRAFFIC"));
+    EXPECT_FALSE(graded.formOfAWord("FEE", "TAIL")); // WEAK counts anyway
+}
+
 TEST_F(GradedLists, GradedListRefusesLinesItCannotTrust)
 {
     for (const auto& [text, message] : std::vector<std::pair<std::string, std::string>>{

@@ -262,3 +262,35 @@ TEST(ChainSearch, LongerHiddenWordsWithMorePartnersAreHarder)
     // FIRE has more partners and ENGINE more letters than CAR and PARK.
     EXPECT_GT(search.difficulty(fire), search.difficulty(park));
 }
+
+// Two equal ways down from TOP. The first search takes the first way, and
+// with every link usable once that way runs out; the next search, told
+// so, starts down the other way.
+TEST(ChainSearch, ASearchAvoidsWhatRanOutInTheOneBefore)
+{
+    LinkGraph g;
+    for (const std::string side : {"AAA", "BBB"}) {
+        std::string last = "TOP";
+        for (int i = 0; i < 6; ++i) {
+            std::string next = side + std::string(1, static_cast<char>('A' + i));
+            g.addLink(last, next, 8);
+            last = next;
+        }
+    }
+    g.finish();
+    ChainSearch::Limits limits;
+    limits.maxLinkUse = 1;
+    ChainSearch first(g, limits);
+    auto firstChains = first.run(1);
+    ASSERT_EQ(firstChains.size(), 1u);
+    EXPECT_EQ(g.word(firstChains[0][1]), "AAAA");
+
+    ChainSearch::History history = first.nextHistory();
+    EXPECT_EQ(history.links[LinkGraph::key(g.id("TOP"), g.id("AAAA"))], 1);
+    EXPECT_EQ(history.links.count(LinkGraph::key(g.id("TOP"), g.id("BBBA"))), 0u);
+    ChainSearch second(g, limits);
+    second.setHistory(history);
+    auto secondChains = second.run(1);
+    ASSERT_EQ(secondChains.size(), 1u);
+    EXPECT_EQ(g.word(secondChains[0][1]), "BBBA");
+}

@@ -142,7 +142,7 @@ std::vector<int> ChainSearch::candidates(const Chain& chain, int depth, int belo
         // as busy, the better-known link and the more familiar word first;
         // a strong link used before still beats a weak fresh one.
         int weakness = 4 * m_wordUse[word] + 3 * (8 - m_graph.score(from, word))
-            + 3 * linkUse + cost(word);
+            + 3 * linkUse + cost(word) + historyCost(from, word);
         // Bottom words are preferably words that only come last, as top
         // words are ones that only come first.
         int ending = depth == kLinks ? static_cast<int>(m_graph.out(word).size()) : 0;
@@ -194,6 +194,28 @@ void ChainSearch::record(const Chain& chain)
         ++m_linkUse[LinkGraph::key(chain[i], chain[i + 1])];
     for (int i = 0; i + 2 < 7; ++i)
         m_triples.insert({chain[i], chain[i + 1], chain[i + 2]});
+}
+
+int ChainSearch::historyCost(int from, int word) const
+{
+    int total = 0;
+    if (!m_history.words.empty())
+        total += m_limits.historyWeight * m_history.words[word];
+    auto it = m_history.links.find(LinkGraph::key(from, word));
+    if (it != m_history.links.end())
+        total += m_limits.historyWeight * it->second;
+    return total;
+}
+
+ChainSearch::History ChainSearch::nextHistory() const
+{
+    History next = m_history;
+    next.words.resize(m_graph.wordCount(), 0);
+    for (int w = 0; w < m_graph.wordCount(); ++w)
+        next.words[w] += m_wordUse[w] >= m_limits.maxWordUse;
+    for (const auto& [key, use] : m_linkUse)
+        next.links[key] += use >= m_limits.maxLinkUse;
+    return next;
 }
 
 int ChainSearch::cost(int word) const

@@ -34,6 +34,8 @@ public:
         // The most links below `good` a chain may hold, tier by tier.
         std::vector<int> tiers = {0};
         int nodeBudget = 5000; // search steps tried from one top word
+        // What one earlier shortage of a word or link adds to its cost.
+        int historyWeight = 5;
     };
 
     // `wordCost`, by word id, ranks rarer words later in the search;
@@ -41,6 +43,18 @@ public:
     ChainSearch(const LinkGraph& graph, Limits limits, std::vector<int> wordCost = {});
 
     std::vector<Chain> run(int wanted);
+
+    // Words and links that ran out in an earlier run cost more in this
+    // one: spent early on chains that could have done without them, they
+    // were missing later.
+    struct History {
+        std::vector<int> words; // by word id
+        std::unordered_map<uint64_t, int> links; // by LinkGraph::key
+    };
+    void setHistory(History history) { m_history = std::move(history); }
+    // The history after this run: one more for every word and link that
+    // ran out.
+    History nextHistory() const;
 
     // (tier, chains found once the search of that tier ended)
     const std::vector<std::pair<int, int>>& progress() const { return m_progress; }
@@ -61,6 +75,7 @@ private:
     bool clashes(const Chain& chain, int depth, int word) const;
     void record(const Chain& chain);
     int cost(int word) const;
+    int historyCost(int from, int word) const;
 
     const LinkGraph& m_graph;
     Limits m_limits;
@@ -75,6 +90,7 @@ private:
     std::vector<int> m_inAbove;       // links the tier may use, by word id
     std::vector<int> m_outAbove;
     std::vector<int> m_wordCost;
+    History m_history;
     std::set<Chain> m_chains;
     std::set<std::array<int, 3>> m_triples;
     std::vector<std::pair<int, int>> m_progress;

@@ -1,6 +1,7 @@
 #include "tools/puzzles/GradedLinks.h"
 #include "tools/puzzles/ListFile.h"
 
+#include <cctype>
 #include <sstream>
 
 bool GradedLinks::load(const std::string& path, std::string& error)
@@ -28,8 +29,27 @@ bool GradedLinks::load(const std::string& path, std::string& error)
             error = where + first + " " + second + " is graded twice";
             return false;
         }
+        if (it->second == Verdict::Bad && namesAForm(reason))
+            m_formsOfWords.insert({first, second});
         return true;
     }, error);
+}
+
+// "inflected form of BACKPACK", "plural of BLACKBERRY", "past tense form":
+// the reasons graders give for a real word turned away only for its ending.
+bool GradedLinks::namesAForm(std::string reason)
+{
+    for (char& c : reason)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (const char* mark : {"inflected", "plural", "tense", "participle", "suffixed form"})
+        if (reason.find(mark) != std::string::npos)
+            return true;
+    return false;
+}
+
+bool GradedLinks::formOfAWord(const std::string& first, const std::string& second) const
+{
+    return m_formsOfWords.count({first, second}) > 0;
 }
 
 void GradedLinks::add(const std::string& first, const std::string& second, Verdict verdict)

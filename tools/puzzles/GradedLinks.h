@@ -1,6 +1,7 @@
 #pragma once
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <utility>
 
@@ -22,9 +23,16 @@ public:
     bool good(const std::string& first, const std::string& second) const;
     int count(Verdict verdict) const;
     const std::map<Link, Verdict>& links() const { return m_links; }
+    // A BAD link that is still a real word, turned away only as another
+    // form of one (BACK PACKING, UNDER WENT): never in a chain, but a player
+    // may well give it as an answer.
+    bool formOfAWord(const std::string& first, const std::string& second) const;
 
     static const char* name(Verdict verdict);
 
 private:
+    static bool namesAForm(std::string reason);
+
     std::map<Link, Verdict> m_links;
+    std::set<Link> m_formsOfWords;
 };

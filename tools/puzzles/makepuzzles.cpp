@@ -19,6 +19,7 @@
 #include <fstream>
 #include <iostream>
 #include <map>
+#include <memory>
 #include <set>
 #include <string>
 
@@ -38,6 +39,7 @@ struct Options {
     std::string rejected; // where to list turned-away splits, if anywhere
     int count = 1597;
     int maxWeak = 0; // WEAK links a chain may hold
+    int rounds = 8;  // searches, each learning from the shortages of the last
 };
 
 bool parse(int argc, char** argv, Options& o)
@@ -54,12 +56,14 @@ bool parse(int argc, char** argv, Options& o)
             o.count = std::stoi(argv[++i]);
         else if (arg == "--max-weak")
             o.maxWeak = std::stoi(argv[++i]);
+        else if (arg == "--rounds")
+            o.rounds = std::stoi(argv[++i]);
         else if (paths.count(arg))
             *paths[arg] = argv[++i];
         else
             return false;
     }
-    return o.count > 0 && o.maxWeak >= 0 && o.maxWeak <= 6;
+    return o.count > 0 && o.maxWeak >= 0 && o.maxWeak <= 6 && o.rounds > 0;
 }
 
 // Common words: the lower-case entries of a one-word-a-line list; names
@@ -97,7 +101,8 @@ constexpr int kWeak = 4;
 // that any of them counts as a second answer, but only GOOD links score 8
 // and WEAK ones 4, the scores the search may use. A graded link with a
 // word spelt two ways, or a word or link the deny list bars, scores 0 like
-// the rest; BAD links are left out.
+// the rest; BAD links are left out, but for real words turned away only as
+// another form of a word (BACK PACKING), which score 0.
 LinkGraph chainGraph(const LinkGraph& wordNetLinks, const GradedLinks& graded,
     const SpellingVariants& spellings, const CuratedLists& lists)
 {
@@ -110,13 +115,43 @@ LinkGraph chainGraph(const LinkGraph& wordNetLinks, const GradedLinks& graded,
     };
     for (const auto& [link, verdict] : graded.links()) {
         const auto& [first, second] = link;
-        if (verdict == GradedLinks::Verdict::Bad)
+        if (verdict == GradedLinks::Verdict::Bad) {
+            if (graded.formOfAWord(first, second))
+                graph.addLink(first, second, 0);
             continue;
+        }
         bool fit = usable(first) && usable(second) && !lists.linkDenied(first, second);
         graph.addLink(first, second, !fit ? 0 : verdict == GradedLinks::Verdict::Good ? kGood : kWeak);
     }
     graph.finish();
     return graph;
+}
+
+// The search is greedy: a word or link spent early on a chain that could
+// have done without it is missing later. Each round searches again with the
+// words and links that ran out in the rounds before made dearer, and the
+// best round is kept: the most chains, then the most of GOOD links alone.
+std::pair<std::unique_ptr<ChainSearch>, std::vector<Chain>> searchInRounds(const LinkGraph& graph,
+    const ChainSearch::Limits& limits, const std::vector<int>& costs, int count, int rounds)
+{
+    std::unique_ptr<ChainSearch> best;
+    std::vector<Chain> bestChains;
+    auto goodOnly = [](const ChainSearch& search) { return search.progress().front().second; };
+    ChainSearch::History history;
+    for (int round = 0; round < rounds; ++round) {
+        auto attempt = std::make_unique<ChainSearch>(graph, limits, costs);
+        attempt->setHistory(history);
+        std::vector<Chain> found = attempt->run(count);
+        std::cerr << "round " << round + 1 << ": " << found.size() << " chains, "
+                  << goodOnly(*attempt) << " of GOOD links alone\n";
+        history = attempt->nextHistory();
+        if (!best || found.size() > bestChains.size()
+            || (found.size() == bestChains.size() && goodOnly(*attempt) > goodOnly(*best))) {
+            best = std::move(attempt);
+            bestChains = std::move(found);
+        }
+    }
+    return {std::move(best), std::move(bestChains)};
 }
 
 int fail(const std::string& message)
@@ -134,7 +169,7 @@ int main(int argc, char** argv)
         std::cerr << "usage: makepuzzles [--wordnet DIR] [--words FILE] [--allow FILE]"
                      " [--more-words FILE] [--deny FILE] [--graded FILE] [--british FILE]"
                      " [--out FILE] [--links FILE] [--spelling FILE] [--rejected FILE] [--count N]"
-                     " [--max-weak N]\n";
+                     " [--max-weak N] [--rounds N]\n";
         return 2;
     }
     std::string error;
@@ -190,9 +225,8 @@ int main(int argc, char** argv)
     limits.tiers.clear();
     for (int tier = 0; tier <= o.maxWeak; ++tier)
         limits.tiers.push_back(tier);
-    ChainSearch search(graph, limits, wordCosts(graph, wordNet));
-    std::vector<Chain> chains = search.run(o.count);
-    for (const auto& [tier, found] : search.progress())
+    auto [best, chains] = searchInRounds(graph, limits, wordCosts(graph, wordNet), o.count, o.rounds);
+    for (const auto& [tier, found] : best->progress())
         std::cerr << "chains with at most " << tier << " WEAK links: " << found << '\n';
     if (static_cast<int>(chains.size()) < o.count)
         return fail("found only " + std::to_string(chains.size()) + " chains with at most "
@@ -207,7 +241,7 @@ int main(int argc, char** argv)
             n += graph.score(c[i], c[i + 1]) < kGood;
         return n;
     };
-    chains = ChainOrder().order(chains, [&](const Chain& c) { return search.difficulty(c); }, weakLinks);
+    chains = ChainOrder().order(chains, [&](const Chain& c) { return best->difficulty(c); }, weakLinks);
     std::map<int, int> byWeak;
     for (const Chain& c : chains)
         ++byWeak[weakLinks(c)];
