@@ -27,39 +27,59 @@ std::vector<Chain> ChainSearch::run(int wanted)
     prepareFloor();
     for (int tier : m_limits.tiers) {
         prepareTier(tier);
-        std::vector<int> starts;
-        for (int w = 0; w < m_graph.wordCount(); ++w)
-            if (m_fewest[kLinks][w] <= tier)
-                starts.push_back(w);
-        // Words that only ever come first in a compound make the best top
-        // words: the words that can sit on both sides are scarce and are
-        // kept for the middle of the chains.
-        std::stable_sort(starts.begin(), starts.end(), [&](int a, int b) {
-            return std::make_pair(m_inAbove[a], -m_outAbove[a])
-                < std::make_pair(m_inAbove[b], -m_outAbove[b]);
-        });
-        std::vector<char> exhausted(starts.size(), 0);
-        std::size_t live = starts.size();
-        std::size_t next = 0;
-        while (static_cast<int>(found.size()) < wanted && live > 0) {
-            std::size_t i = next % starts.size();
-            ++next;
-            if (exhausted[i])
-                continue;
-            Chain chain{};
-            if (searchFrom(starts[i], chain)) {
-                record(chain);
-                found.push_back(chain);
-            } else {
-                exhausted[i] = 1;
-                --live;
-            }
+        // Words with many partners are what joins the middle of a chain;
+        // spent on its ends, where any word would do, they are missing
+        // later. So each tier is searched twice: with them kept to the
+        // middle rows first, then freely.
+        if (m_limits.hubPartners > 0) {
+            m_keepHubsInside = true;
+            searchTier(tier, wanted, found);
+            m_keepHubsInside = false;
         }
+        searchTier(tier, wanted, found);
         m_progress.emplace_back(tier, static_cast<int>(found.size()));
         if (static_cast<int>(found.size()) >= wanted)
             break;
     }
     return found;
+}
+
+void ChainSearch::searchTier(int tier, int wanted, std::vector<Chain>& found)
+{
+    std::vector<int> starts;
+    for (int w = 0; w < m_graph.wordCount(); ++w)
+        if (m_fewest[kLinks][w] <= tier && !isHubOnAnEnd(0, w))
+            starts.push_back(w);
+    // Words that only ever come first in a compound make the best top
+    // words: the words that can sit on both sides are scarce and are
+    // kept for the middle of the chains.
+    std::stable_sort(starts.begin(), starts.end(), [&](int a, int b) {
+        return std::make_pair(m_inAbove[a], -m_outAbove[a]) < std::make_pair(m_inAbove[b], -m_outAbove[b]);
+    });
+    std::vector<char> exhausted(starts.size(), 0);
+    std::size_t live = starts.size();
+    std::size_t next = 0;
+    while (static_cast<int>(found.size()) < wanted && live > 0) {
+        std::size_t i = next % starts.size();
+        ++next;
+        if (exhausted[i])
+            continue;
+        Chain chain{};
+        if (searchFrom(starts[i], chain)) {
+            record(chain);
+            found.push_back(chain);
+        } else {
+            exhausted[i] = 1;
+            --live;
+        }
+    }
+}
+
+// The top and bottom rows and the rows next to them.
+bool ChainSearch::isHubOnAnEnd(int depth, int word) const
+{
+    return m_keepHubsInside && (depth <= 1 || depth >= kLinks - 1)
+        && m_inAbove[word] + m_outAbove[word] >= m_limits.hubPartners;
 }
 
 // The fewest links below `good` on any path of k links, for every word: the
@@ -121,7 +141,7 @@ std::vector<int> ChainSearch::candidates(const Chain& chain, int depth, int belo
     int from = chain[depth - 1];
     std::vector<std::tuple<int, int, int, int>> ranked;
     for (int word : m_graph.out(from)) {
-        if (!usable(from, word) || clashes(chain, depth, word)
+        if (isHubOnAnEnd(depth, word) || !usable(from, word) || clashes(chain, depth, word)
             || below + belowGood(from, word) + m_fewest[kLinks - depth][word] > m_tier)
             continue;
         // The word before is hidden unless it is the top word: it must be

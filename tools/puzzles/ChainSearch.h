@@ -36,6 +36,10 @@ public:
         int nodeBudget = 5000; // search steps tried from one top word
         // What one earlier shortage of a word or link adds to its cost.
         int historyWeight = 5;
+        // Words with at least this many links the tier may use, in and out
+        // together, are first kept off the two rows at each end of a chain
+        // (0: never).
+        int hubPartners = 25;
     };
 
     // `wordCost`, by word id, ranks rarer words later in the search;
@@ -66,6 +70,8 @@ public:
 private:
     void prepareFloor();
     void prepareTier(int tier);
+    void searchTier(int tier, int wanted, std::vector<Chain>& found);
+    bool isHubOnAnEnd(int depth, int word) const;
     bool searchFrom(int start, Chain& chain);
     bool extend(Chain& chain, int depth, int below, int& budget);
     std::vector<int> candidates(const Chain& chain, int depth, int below) const;
@@ -80,6 +86,7 @@ private:
     const LinkGraph& m_graph;
     Limits m_limits;
     int m_tier = 0;
+    bool m_keepHubsInside = false;
     // m_fewest[k][w]: the fewest links below `good` on a path of k links
     // above the floor from w (kNone: no such path).
     std::vector<std::vector<int>> m_fewest;
