@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <set>
 
 namespace {
 
@@ -146,6 +147,22 @@ TEST(WordForms, DifferentWordsStayApart)
         EXPECT_FALSE(WordForms::sameWord(a, b)) << a << " " << b;
     EXPECT_EQ(WordForms::stem("BUS"), "BUS");
     EXPECT_EQ(WordForms::stem("SEE"), "SEE"); // never below three letters
+}
+
+// A compound gives its parts away, but a word that only happens to begin
+// or end with another does not.
+TEST(WordForms, ACompoundHoldsItsPartsOnly)
+{
+    const std::set<std::string> words = {"DESK", "TOP", "BIRTH", "DAY", "INK", "JET", "ICE"};
+    auto isWord = [&](const std::string& w) { return words.count(w) > 0; };
+    EXPECT_TRUE(WordForms::holdsWord("DESKTOP", "DESK", isWord));
+    EXPECT_TRUE(WordForms::holdsWord("DESKTOP", "TOP", isWord));
+    EXPECT_TRUE(WordForms::holdsWord("BIRTHDAY", "DAY", isWord));
+    EXPECT_TRUE(WordForms::holdsWord("INKJET", "INK", isWord));
+    EXPECT_FALSE(WordForms::holdsWord("DRINK", "INK", isWord)); // DR is no word
+    EXPECT_FALSE(WordForms::holdsWord("DESK", "DESKTOP", isWord));
+    EXPECT_FALSE(WordForms::holdsWord("DESK", "DESK", isWord));
+    EXPECT_FALSE(WordForms::holdsWord("TOPIC", "TOP", isWord)); // IC is too short
 }
 
 // merge-grades.sh is how new grades reach graded.txt: a link graded twice

@@ -195,13 +195,19 @@ bool ChainSearch::usable(int from, int to) const
 }
 
 // A chain never repeats a word, nor holds two forms of one word (BOOK and
-// BOOKS, DRIVE and DRIVING would give each other away).
+// BOOKS, DRIVE and DRIVING would give each other away), nor a compound and
+// one of its parts (DESKTOP and DESK).
 bool ChainSearch::clashes(const Chain& chain, int depth, int word) const
 {
     const std::string& stem = m_stems[word];
-    for (int i = 0; i < depth; ++i)
-        if (chain[i] == word || m_stems[chain[i]] == stem)
+    auto isWord = [&](const std::string& w) { return m_graph.id(w) >= 0; };
+    const std::string& text = m_graph.word(word);
+    for (int i = 0; i < depth; ++i) {
+        const std::string& other = m_graph.word(chain[i]);
+        if (chain[i] == word || m_stems[chain[i]] == stem || WordForms::holdsWord(text, other, isWord)
+            || WordForms::holdsWord(other, text, isWord))
             return true;
+    }
     return false;
 }
 

@@ -132,7 +132,21 @@ void PuzzleChecker::checkWords(int puzzle, const PuzzleCodec::Words& words, cons
                 refuse(report, kWordForms, puzzle,
                     where + words[i] + " and " + words[j] + " are forms of one word");
     if (lists.answers)
+        checkCompounds(puzzle, words, *lists.answers, report);
+    if (lists.answers)
         checkAnswers(puzzle, words, *lists.answers, report);
+}
+
+// DESKTOP above or below DESK gives the hidden one away.
+void PuzzleChecker::checkCompounds(int puzzle, const PuzzleCodec::Words& words,
+    const LinkGraph& answers, Report& report) const
+{
+    auto isWord = [&](const std::string& w) { return answers.id(w) >= 0; };
+    for (const auto& whole : words)
+        for (const auto& part : words)
+            if (WordForms::holdsWord(whole, part, isWord))
+                refuse(report, kWordForms, puzzle, "puzzle " + std::to_string(puzzle) + ": " + whole
+                    + " holds " + part);
 }
 
 void PuzzleChecker::checkGrades(int puzzle, const PuzzleCodec::Words& words,

@@ -40,7 +40,7 @@ public:
     static constexpr const char* kTooWeak = "more WEAK links than allowed";
     static constexpr const char* kSecondAnswer = "second answer of the same length";
     static constexpr const char* kSpelling = "spelling differs in British and American";
-    static constexpr const char* kWordForms = "two forms of one word";
+    static constexpr const char* kWordForms = "two forms of one word, or a compound and its part";
     static const std::vector<std::string>& rules();
 
     struct Report {
@@ -70,6 +70,8 @@ public:
 
 private:
     void checkWords(int puzzle, const PuzzleCodec::Words& words, const Lists& lists,
+        Report& report) const;
+    void checkCompounds(int puzzle, const PuzzleCodec::Words& words, const LinkGraph& answers,
         Report& report) const;
     void checkGrades(int puzzle, const PuzzleCodec::Words& words, const GradedLinks& graded,
         Report& report) const;

@@ -65,3 +65,13 @@ bool WordForms::sameWord(const std::string& a, const std::string& b)
 {
     return a == b || stem(a) == stem(b);
 }
+
+bool WordForms::holdsWord(const std::string& whole, const std::string& part,
+    const std::function<bool(const std::string&)>& isWord)
+{
+    if (part.size() < kShortest || whole.size() < part.size() + kShortest)
+        return false;
+    std::size_t rest = whole.size() - part.size();
+    return (whole.compare(0, part.size(), part) == 0 && isWord(whole.substr(part.size())))
+        || (whole.compare(rest, part.size(), part) == 0 && isWord(whole.substr(0, rest)));
+}
