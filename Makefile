@@ -40,8 +40,8 @@ package: build
 # Regenerates the shipped puzzles from WordNet and checks them.
 puzzles: DEPS = puzzles
 puzzles: build
-	$(BUILD)/tools/puzzles/makepuzzles --out data/zorvwin.dat --links tools/puzzles/links.txt --max-weak 2
-	$(BUILD)/tools/puzzles/checkpuzzles data/zorvwin.dat --links tools/puzzles/links.txt --max-weak 2
+	$(BUILD)/tools/puzzles/makepuzzles --out data/zorvwin.dat --links tools/puzzles/links.txt --max-weak 1
+	$(BUILD)/tools/puzzles/checkpuzzles data/zorvwin.dat --links tools/puzzles/links.txt --max-weak 1
 
 clean:
 	rm -rf $(BUILD)
