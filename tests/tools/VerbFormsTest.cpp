@@ -31,6 +31,8 @@ TEST(VerbForms, AFormFitsThroughAPrefixAParticleOrALink)
 {
     EXPECT_EQ(VerbForms::secondAnswers("OUT", "GROW", "OLD", noLinks), Forms{"GREW"});
     EXPECT_EQ(VerbForms::secondAnswers("UNDER", "TAKE", "OVER", noLinks), Forms{"TOOK"});
+    // UNDER makes TAKE a verb: TOOK OFFICE as well as TAKE OFFICE.
+    EXPECT_EQ(VerbForms::secondAnswers("UNDER", "TAKE", "OFFICE", noLinks), Forms{"TOOK"});
     // WEDDING RING, RING ROAD: no one says WEDDING RANG or RANG ROAD.
     EXPECT_TRUE(VerbForms::secondAnswers("WEDDING", "RING", "ROAD", noLinks).empty());
     // HAND HOLD, HOLD TIGHT: HAND HELD is a link of its own.

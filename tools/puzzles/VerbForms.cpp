@@ -70,8 +70,11 @@ std::vector<std::string> VerbForms::secondAnswers(const std::string& above,
 {
     std::vector<std::string> answers;
     for (const auto& form : sameLengthForms(hidden)) {
-        bool fitsAbove = kPrefixes.count(above) || hasLink(above, form);
-        bool fitsBelow = kParticles.count(below) || hasLink(form, below);
+        // A prefix above makes the hidden word a verb, so whatever follows
+        // the verb follows its other forms too (TAKE OFFICE, TOOK OFFICE).
+        bool prefixed = kPrefixes.count(above) > 0;
+        bool fitsAbove = prefixed || hasLink(above, form);
+        bool fitsBelow = prefixed || kParticles.count(below) || hasLink(form, below);
         if (fitsAbove && fitsBelow)
             answers.push_back(form);
     }

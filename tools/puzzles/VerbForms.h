@@ -9,8 +9,10 @@
 // counts as an answer when it fits on both sides: a side fits when the
 // link lists hold it, or when the neighbour is a word that goes with any
 // form of a verb, a prefix above (OUT, UNDER, OVER) or a particle or
-// complement below (OVER, BACK, OLD, LOOSE). Noun senses (WEDDING RING,
-// RING ROAD) keep their chains: RANG makes no link with either side.
+// complement below (OVER, BACK, OLD, LOOSE). A prefix above makes the
+// word a verb, and then any word below fits (UNDERTOOK, TOOK OFFICE).
+// Noun senses (WEDDING RING, RING ROAD) keep their chains: RANG makes no
+// link with either side.
 class VerbForms {
 public:
     // The other forms of `word` with as many letters: TAKE -> TOOK,
