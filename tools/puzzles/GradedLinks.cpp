@@ -52,6 +52,12 @@ bool GradedLinks::formOfAWord(const std::string& first, const std::string& secon
     return m_formsOfWords.count({first, second}) > 0;
 }
 
+bool GradedLinks::answer(const std::string& first, const std::string& second) const
+{
+    auto v = verdict(first, second);
+    return v && (*v != Verdict::Bad || formOfAWord(first, second));
+}
+
 void GradedLinks::add(const std::string& first, const std::string& second, Verdict verdict)
 {
     m_links[{first, second}] = verdict;

@@ -27,6 +27,9 @@ public:
     // form of one (BACK PACKING, UNDER WENT): never in a chain, but a player
     // may well give it as an answer.
     bool formOfAWord(const std::string& first, const std::string& second) const;
+    // Whether a player may give the link as an answer: any link graded
+    // GOOD or WEAK, and a BAD one that is a form of a word.
+    bool answer(const std::string& first, const std::string& second) const;
 
     static const char* name(Verdict verdict);
 

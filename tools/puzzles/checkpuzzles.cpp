@@ -88,12 +88,9 @@ int main(int argc, char** argv)
         if (!graded.load(gradedPath, error))
             return fail(error);
         lists.graded = &graded;
-        // A player may answer with any link graded GOOD or WEAK, or with a
-        // real word turned away only as another form of one.
+        // Only whether a link is there counts for answers, not its score.
         for (const auto& [link, verdict] : graded.links())
-            if (verdict != GradedLinks::Verdict::Bad)
-                answers.addLink(link.first, link.second, verdict == GradedLinks::Verdict::Good ? 8 : 1);
-            else if (graded.formOfAWord(link.first, link.second))
+            if (graded.answer(link.first, link.second))
                 answers.addLink(link.first, link.second, 0);
         answers.finish();
         lists.answers = &answers;

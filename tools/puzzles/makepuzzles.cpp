@@ -115,12 +115,10 @@ LinkGraph chainGraph(const LinkGraph& wordNetLinks, const GradedLinks& graded,
     };
     for (const auto& [link, verdict] : graded.links()) {
         const auto& [first, second] = link;
-        if (verdict == GradedLinks::Verdict::Bad) {
-            if (graded.formOfAWord(first, second))
-                graph.addLink(first, second, 0);
+        if (!graded.answer(first, second))
             continue;
-        }
-        bool fit = usable(first) && usable(second) && !lists.linkDenied(first, second);
+        bool fit = verdict != GradedLinks::Verdict::Bad && usable(first) && usable(second)
+            && !lists.linkDenied(first, second);
         graph.addLink(first, second, !fit ? 0 : verdict == GradedLinks::Verdict::Good ? kGood : kWeak);
     }
     graph.finish();
