@@ -37,6 +37,7 @@ std::vector<Chain> ChainSearch::run(int wanted)
             m_keepHubsInside = false;
         }
         searchTier(tier, wanted, found);
+        improve(tier, wanted, found);
         m_progress.emplace_back(tier, static_cast<int>(found.size()));
         if (static_cast<int>(found.size()) >= wanted)
             break;
@@ -220,6 +221,69 @@ void ChainSearch::record(const Chain& chain)
         ++m_linkUse[LinkGraph::key(chain[i], chain[i + 1])];
     for (int i = 0; i + 2 < 7; ++i)
         m_triples.insert({chain[i], chain[i + 1], chain[i + 2]});
+}
+
+// The search is greedy, and a chain found early may hold the one word or
+// link that two later chains needed. So a random few chains are taken out
+// and the search run again. What it finds
+// stays when the bank is no worse: more chains while they are still
+// wanted, then as many with no more links below `good`; otherwise the
+// chains taken out go back. Accepting a bank as good lets it drift to where
+// more chains fit.
+void ChainSearch::improve(int tier, int wanted, std::vector<Chain>& found)
+{
+    auto worth = [&] {
+        return std::make_pair(std::min(static_cast<int>(found.size()), wanted), -linksBelowGood(found));
+    };
+    for (int step = 0; step < m_limits.improveSteps && worth() != std::make_pair(wanted, 0); ++step) {
+        auto before = worth();
+        std::vector<Chain> taken;
+        for (int i = 0; i < m_limits.improveRemove && !found.empty(); ++i) {
+            std::size_t at = m_random() % found.size();
+            taken.push_back(found[at]);
+            forget(found[at]);
+            found[at] = found.back();
+            found.pop_back();
+        }
+        std::size_t kept = found.size();
+        // Short of chains, any chain of the tier will do; once there are
+        // enough, chains of lower tiers are looked for first.
+        for (int t = before.first < wanted ? tier : 0; t <= tier; ++t) {
+            prepareTier(t);
+            searchTier(t, wanted, found);
+        }
+        if (worth() >= before)
+            continue;
+        for (std::size_t i = kept; i < found.size(); ++i)
+            forget(found[i]);
+        found.resize(kept);
+        for (const Chain& chain : taken) {
+            record(chain);
+            found.push_back(chain);
+        }
+    }
+}
+
+int ChainSearch::linksBelowGood(const std::vector<Chain>& chains) const
+{
+    int total = 0;
+    for (const Chain& chain : chains)
+        for (int i = 0; i < kLinks; ++i)
+            total += belowGood(chain[i], chain[i + 1]);
+    return total;
+}
+
+void ChainSearch::forget(const Chain& chain)
+{
+    m_chains.erase(chain);
+    for (int i = 0; i < 7; ++i)
+        --m_wordUse[chain[i]];
+    for (int i = 0; i < kLinks; ++i)
+        --m_linkUse[LinkGraph::key(chain[i], chain[i + 1])];
+    // No two chains share three words in a row, so the triples are this
+    // chain's alone.
+    for (int i = 0; i + 2 < 7; ++i)
+        m_triples.erase({chain[i], chain[i + 1], chain[i + 2]});
 }
 
 int ChainSearch::historyCost(int from, int word) const

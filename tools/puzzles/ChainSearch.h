@@ -2,6 +2,7 @@
 #include "tools/puzzles/LinkGraph.h"
 
 #include <array>
+#include <random>
 #include <map>
 #include <set>
 #include <unordered_map>
@@ -40,6 +41,11 @@ public:
         // together, are first kept off the two rows at each end of a chain
         // (0: never).
         int hubPartners = 25;
+        // Once a tier's search ends short, this many times a few chains
+        // (`improveRemove`) are taken out at random and the search run
+        // again; the new chains stay when they are more (0: never).
+        int improveSteps = 0;
+        int improveRemove = 8;
     };
 
     // `wordCost`, by word id, ranks rarer words later in the search;
@@ -79,7 +85,10 @@ private:
     bool usable(int from, int to) const;
     bool verbFormFits(int above, int hidden, int below) const;
     bool clashes(const Chain& chain, int depth, int word) const;
+    void improve(int tier, int wanted, std::vector<Chain>& found);
+    int linksBelowGood(const std::vector<Chain>& chains) const;
     void record(const Chain& chain);
+    void forget(const Chain& chain);
     int cost(int word) const;
     int historyCost(int from, int word) const;
 
@@ -101,4 +110,5 @@ private:
     std::set<Chain> m_chains;
     std::set<std::array<int, 3>> m_triples;
     std::vector<std::pair<int, int>> m_progress;
+    std::mt19937 m_random; // default seed: the same chains every run
 };

@@ -40,6 +40,7 @@ struct Options {
     int count = 1597;
     int maxWeak = 0; // WEAK links a chain may hold
     int rounds = 8;  // searches, each learning from the shortages of the last
+    int improve = 1500; // steps of the last round's improvement, see ChainSearch
 };
 
 bool parse(int argc, char** argv, Options& o)
@@ -58,12 +59,14 @@ bool parse(int argc, char** argv, Options& o)
             o.maxWeak = std::stoi(argv[++i]);
         else if (arg == "--rounds")
             o.rounds = std::stoi(argv[++i]);
+        else if (arg == "--improve")
+            o.improve = std::stoi(argv[++i]);
         else if (paths.count(arg))
             *paths[arg] = argv[++i];
         else
             return false;
     }
-    return o.count > 0 && o.maxWeak >= 0 && o.maxWeak <= 6 && o.rounds > 0;
+    return o.count > 0 && o.maxWeak >= 0 && o.maxWeak <= 6 && o.rounds > 0 && o.improve >= 0;
 }
 
 // Common words: the lower-case entries of a one-word-a-line list; names
@@ -130,13 +133,16 @@ LinkGraph chainGraph(const LinkGraph& wordNetLinks, const GradedLinks& graded,
 // words and links that ran out in the rounds before made dearer, and the
 // best round is kept: the most chains, then the most of GOOD links alone.
 std::pair<std::unique_ptr<ChainSearch>, std::vector<Chain>> searchInRounds(const LinkGraph& graph,
-    const ChainSearch::Limits& limits, const std::vector<int>& costs, int count, int rounds)
+    ChainSearch::Limits limits, const std::vector<int>& costs, int count, int rounds, int improve)
 {
     std::unique_ptr<ChainSearch> best;
     std::vector<Chain> bestChains;
     auto goodOnly = [](const ChainSearch& search) { return search.progress().front().second; };
     ChainSearch::History history;
     for (int round = 0; round < rounds; ++round) {
+        // Improving takes several times as long as a round, so only the
+        // last round, which has learnt from all the others, does it.
+        limits.improveSteps = round == rounds - 1 ? improve : 0;
         auto attempt = std::make_unique<ChainSearch>(graph, limits, costs);
         attempt->setHistory(history);
         std::vector<Chain> found = attempt->run(count);
@@ -167,7 +173,7 @@ int main(int argc, char** argv)
         std::cerr << "usage: makepuzzles [--wordnet DIR] [--words FILE] [--allow FILE]"
                      " [--more-words FILE] [--deny FILE] [--graded FILE] [--british FILE]"
                      " [--out FILE] [--links FILE] [--spelling FILE] [--rejected FILE] [--count N]"
-                     " [--max-weak N] [--rounds N]\n";
+                     " [--max-weak N] [--rounds N] [--improve N]\n";
         return 2;
     }
     std::string error;
@@ -223,7 +229,7 @@ int main(int argc, char** argv)
     limits.tiers.clear();
     for (int tier = 0; tier <= o.maxWeak; ++tier)
         limits.tiers.push_back(tier);
-    auto [best, chains] = searchInRounds(graph, limits, wordCosts(graph, wordNet), o.count, o.rounds);
+    auto [best, chains] = searchInRounds(graph, limits, wordCosts(graph, wordNet), o.count, o.rounds, o.improve);
     for (const auto& [tier, found] : best->progress())
         std::cerr << "chains with at most " << tier << " WEAK links: " << found << '\n';
     if (static_cast<int>(chains.size()) < o.count)
