@@ -60,7 +60,9 @@ TEST_F(GradedLists, GradedListReadsVerdictsAndReasons)
 }
 
 // A real word turned away only for its ending still counts as an answer a
-// player may give; a false split or a description does not.
+// player may give, and so does a plain description (ROAST PORK): no set
+// phrase, but what a player reading ROAST ____ STEAK would type. A false
+// split, a closed word with a suffix or a textbook's wording does not.
 TEST_F(GradedLists, BadLinksThatAreFormsOfAWordAreKnown)
 {
     std::string path = write("graded.txt",
@@ -69,6 +71,9 @@ TEST_F(GradedLists, BadLinksThatAreFormsOfAWordAreKnown)
         "BLACK BERRIES BAD plural of BLACKBERRY\n"
         "ANT ACID BAD false split of ANTACID\n"
         "TRUCK TRAFFIC BAD description, not a phrase\n"
+        "DARK RED BAD Colour blend, not a phrase\n"
+        "BOX LIKE BAD suffix -like, description\n"
+        "CAT GENUS BAD taxonomic description\n"
         "FEE TAIL WEAK inflected legal term\n");
     GradedLinks graded;
     std::string error;
@@ -79,6 +84,11 @@ TEST_F(GradedLists, BadLinksThatAreFormsOfAWordAreKnown)
     EXPECT_FALSE(graded.formOfAWord("ANT", "ACID"));
     EXPECT_FALSE(graded.formOfAWord("TRUCK", "TRAFFIC"));
     EXPECT_FALSE(graded.formOfAWord("FEE", "TAIL")); // WEAK counts anyway
+
+    for (auto [first, second] : {std::pair{"BACK", "PACKING"}, {"TRUCK", "TRAFFIC"}, {"DARK", "RED"}, {"FEE", "TAIL"}})
+        EXPECT_TRUE(graded.answer(first, second)) << first << " " << second;
+    for (auto [first, second] : {std::pair{"ANT", "ACID"}, {"BOX", "LIKE"}, {"CAT", "GENUS"}, {"SNOW", "BALL"}})
+        EXPECT_FALSE(graded.answer(first, second)) << first << " " << second;
 }
 
 TEST_F(GradedLists, GradedListRefusesLinesItCannotTrust)

@@ -22,7 +22,9 @@ using Chain = std::array<int, 7>;
 // not used much yet.
 // No two chains share three words in a row, and no chain holds two forms
 // of one word.
-// There is no randomness; ties are broken by word id.
+// Ties are broken by word id, and the one random choice (which chains
+// improving takes out) comes from a generator with a fixed seed, so the
+// same graph always gives the same chains.
 class ChainSearch {
 public:
     struct Limits {

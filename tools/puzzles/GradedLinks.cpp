@@ -31,6 +31,8 @@ bool GradedLinks::load(const std::string& path, std::string& error)
         }
         if (it->second == Verdict::Bad && namesAForm(reason))
             m_formsOfWords.insert({first, second});
+        if (it->second == Verdict::Bad && namesADescription(reason))
+            m_descriptions.insert({first, second});
         return true;
     }, error);
 }
@@ -47,6 +49,17 @@ bool GradedLinks::namesAForm(std::string reason)
     return false;
 }
 
+// "description, not a phrase", "colour blend": what anyone might say,
+// though it is no set phrase; but not a closed word with a suffix
+// ("suffix -like, description") or a textbook's wording ("taxonomic").
+bool GradedLinks::namesADescription(std::string reason)
+{
+    for (char& c : reason)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    auto has = [&](const char* mark) { return reason.find(mark) != std::string::npos; };
+    return (has("description") || has("colour")) && !has("suffix") && !has("taxonomic");
+}
+
 bool GradedLinks::formOfAWord(const std::string& first, const std::string& second) const
 {
     return m_formsOfWords.count({first, second}) > 0;
@@ -55,7 +68,7 @@ bool GradedLinks::formOfAWord(const std::string& first, const std::string& secon
 bool GradedLinks::answer(const std::string& first, const std::string& second) const
 {
     auto v = verdict(first, second);
-    return v && (*v != Verdict::Bad || formOfAWord(first, second));
+    return v && (*v != Verdict::Bad || formOfAWord(first, second) || m_descriptions.count({first, second}));
 }
 
 void GradedLinks::add(const std::string& first, const std::string& second, Verdict verdict)

@@ -28,14 +28,18 @@ public:
     // may well give it as an answer.
     bool formOfAWord(const std::string& first, const std::string& second) const;
     // Whether a player may give the link as an answer: any link graded
-    // GOOD or WEAK, and a BAD one that is a form of a word.
+    // GOOD or WEAK, and a BAD one that is a form of a word or a plain
+    // description (ROAST PORK is no set phrase, but a player who reads
+    // ROAST ____ STEAK may well type PORK).
     bool answer(const std::string& first, const std::string& second) const;
 
     static const char* name(Verdict verdict);
 
 private:
     static bool namesAForm(std::string reason);
+    static bool namesADescription(std::string reason);
 
     std::map<Link, Verdict> m_links;
     std::set<Link> m_formsOfWords;
+    std::set<Link> m_descriptions;
 };

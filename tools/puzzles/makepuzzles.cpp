@@ -40,7 +40,7 @@ struct Options {
     int count = 1597;
     int maxWeak = 0; // WEAK links a chain may hold
     int rounds = 8;  // searches, each learning from the shortages of the last
-    int improve = 1500; // steps of the last round's improvement, see ChainSearch
+    int improve = 3000; // steps of the last round's improvement, see ChainSearch
 };
 
 bool parse(int argc, char** argv, Options& o)
