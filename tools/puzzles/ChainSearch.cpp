@@ -225,11 +225,10 @@ void ChainSearch::record(const Chain& chain)
 
 // The search is greedy, and a chain found early may hold the one word or
 // link that two later chains needed. So a random few chains are taken out
-// and the search run again. What it finds
-// stays when the bank is no worse: more chains while they are still
-// wanted, then as many with no more links below `good`; otherwise the
-// chains taken out go back. Accepting a bank as good lets it drift to where
-// more chains fit.
+// and the search run again. What it finds stays when the bank is no worse:
+// more chains while they are still wanted, then as many with no more links
+// below `good`; otherwise the chains taken out go back. Accepting a bank
+// as good as before lets it drift to where more chains fit.
 void ChainSearch::improve(int tier, int wanted, std::vector<Chain>& found)
 {
     auto worth = [&] {

@@ -2,8 +2,8 @@
 #include "tools/puzzles/LinkGraph.h"
 
 #include <array>
-#include <random>
 #include <map>
+#include <random>
 #include <set>
 #include <unordered_map>
 #include <vector>
@@ -45,7 +45,7 @@ public:
         int hubPartners = 25;
         // Once a tier's search ends short, this many times a few chains
         // (`improveRemove`) are taken out at random and the search run
-        // again; the new chains stay when they are more (0: never).
+        // again; the new chains stay when the bank is no worse (0: never).
         int improveSteps = 0;
         int improveRemove = 8;
     };

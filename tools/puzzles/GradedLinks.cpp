@@ -2,6 +2,7 @@
 #include "tools/puzzles/ListFile.h"
 
 #include <cctype>
+#include <initializer_list>
 #include <sstream>
 
 bool GradedLinks::load(const std::string& path, std::string& error)
@@ -37,27 +38,34 @@ bool GradedLinks::load(const std::string& path, std::string& error)
     }, error);
 }
 
-// "inflected form of BACKPACK", "plural of BLACKBERRY", "past tense form":
-// the reasons graders give for a real word turned away only for its ending.
-bool GradedLinks::namesAForm(std::string reason)
+namespace {
+
+// Whether a grader's reason, in any case, names one of the marks.
+bool mentions(std::string reason, std::initializer_list<const char*> marks)
 {
     for (char& c : reason)
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    for (const char* mark : {"inflected", "plural", "tense", "participle", "suffixed form"})
+    for (const char* mark : marks)
         if (reason.find(mark) != std::string::npos)
             return true;
     return false;
 }
 
+} // namespace
+
+// "inflected form of BACKPACK", "plural of BLACKBERRY", "past tense form":
+// the reasons graders give for a real word turned away only for its ending.
+bool GradedLinks::namesAForm(const std::string& reason)
+{
+    return mentions(reason, {"inflected", "plural", "tense", "participle", "suffixed form"});
+}
+
 // "description, not a phrase", "colour blend": what anyone might say,
 // though it is no set phrase; but not a closed word with a suffix
 // ("suffix -like, description") or a textbook's wording ("taxonomic").
-bool GradedLinks::namesADescription(std::string reason)
+bool GradedLinks::namesADescription(const std::string& reason)
 {
-    for (char& c : reason)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    auto has = [&](const char* mark) { return reason.find(mark) != std::string::npos; };
-    return (has("description") || has("colour")) && !has("suffix") && !has("taxonomic");
+    return mentions(reason, {"description", "colour"}) && !mentions(reason, {"suffix", "taxonomic"});
 }
 
 bool GradedLinks::formOfAWord(const std::string& first, const std::string& second) const

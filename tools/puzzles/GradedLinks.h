@@ -36,8 +36,8 @@ public:
     static const char* name(Verdict verdict);
 
 private:
-    static bool namesAForm(std::string reason);
-    static bool namesADescription(std::string reason);
+    static bool namesAForm(const std::string& reason);
+    static bool namesADescription(const std::string& reason);
 
     std::map<Link, Verdict> m_links;
     std::set<Link> m_formsOfWords;
