@@ -25,8 +25,9 @@ bool stripEnding(std::string& s)
         const char* text;
         const char* replacement;
     };
-    static const std::array<Ending, 9> endings = {{{"IES", "Y"}, {"INGS", ""}, {"ERS", ""},
-        {"ING", ""}, {"EST", ""}, {"ED", ""}, {"ER", ""}, {"LY", ""}, {"ES", ""}}};
+    // ABLE too: WASHABLE gives WASHING away as surely as WASHED does.
+    static const std::array<Ending, 10> endings = {{{"IES", "Y"}, {"INGS", ""}, {"ERS", ""},
+        {"ING", ""}, {"ABLE", ""}, {"EST", ""}, {"ED", ""}, {"ER", ""}, {"LY", ""}, {"ES", ""}}};
     for (const auto& e : endings) {
         std::string end = e.text;
         if (!endsWith(s, end) || s.size() - end.size() + std::string(e.replacement).size() < kShortest)
