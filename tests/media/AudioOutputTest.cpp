@@ -203,9 +203,10 @@ TEST_F(AudioOutput, EveryEffectReachesTheSoundServerWhole)
                     effect.heardMs);
         // The effects peak between 11000 and 16000; a lost stream stays far below.
         EXPECT_GT(peak, 3000) << name;
-        // Resampling on the way shifts the span by a few milliseconds; a
+        // Resampling on the way shifts the span by a few milliseconds, and
+        // on a busy machine the server may drop a block of up to 40 ms; a
         // clipped tail loses a tenth of a second or more. Only a shortfall
         // counts: other tests running alongside may add sounds of their own.
-        EXPECT_GT(heard, expected - 0.03) << name;
+        EXPECT_GT(heard, expected - 0.06) << name;
     }
 }
