@@ -109,3 +109,30 @@ TEST(ChainSearchImprovement, OnceThereAreEnoughTradesWeakLinksForGoodOnes)
     EXPECT_LT(linksBelowGood(g, improved), linksBelowGood(g, plain));
     expectTheRulesHold(g, improved, tightLimits(300));
 }
+
+// Where a chain must take a WEAK link, it takes the one most players would
+// still get (scored above the rest) when the two are otherwise alike.
+TEST(ChainSearchWeakLinks, TheBetterKnownWeakLinkComesFirst)
+{
+    for (int fairScore : {5, 6, 7}) {
+        LinkGraph g;
+        const std::vector<std::string> words = {"ZQBBB", "ZQCCC", "ZQFFF", "ZQHHH", "ZQJJJ", "ZQKKK"};
+        for (int i = 0; i + 1 < 3; ++i)
+            g.addLink(words[i], words[i + 1], 8);
+        g.addLink("ZQFFF", "ZQMMMM", 4);
+        g.addLink("ZQFFF", "ZQPPP", fairScore);
+        for (const char* hidden : {"ZQMMMM", "ZQPPP"})
+            g.addLink(hidden, "ZQHHH", 8);
+        for (int i = 3; i + 1 < 6; ++i)
+            g.addLink(words[i], words[i + 1], 8);
+        g.addLink("ZQKKK", "ZQVVV", 8);
+        g.finish();
+        ChainSearch::Limits limits;
+        limits.floor = 4;
+        limits.tiers = {0, 1};
+        ChainSearch search(g, limits);
+        auto chains = search.run(1);
+        ASSERT_EQ(chains.size(), 1u) << fairScore;
+        EXPECT_EQ(g.word(chains[0][3]), "ZQPPP") << fairScore;
+    }
+}

@@ -105,6 +105,38 @@ TEST_F(GradedLists, GradedListRefusesLinesItCannotTrust)
     }
 }
 
+// The fair list only ever ranks WEAK links among themselves: a stale
+// entry (a link since graded GOOD or BAD, or never graded) would silently
+// put a made-up phrase first, so it stops the build instead.
+TEST_F(GradedLists, FairListMarksOnlyWeakLinks)
+{
+    std::string gradedPath = write("graded.txt",
+        "SNOW BALL GOOD\n"
+        "FEE TAIL WEAK legal term\n"
+        "CAR PARK WEAK British only\n"
+        "ANT ACID BAD false split of ANTACID\n");
+    GradedLinks graded;
+    std::string error;
+    ASSERT_TRUE(graded.load(gradedPath, error)) << error;
+    ASSERT_TRUE(graded.loadFair(write("fair.txt", "# most players get it\nCAR PARK\n"), error)) << error;
+    EXPECT_TRUE(graded.fair("CAR", "PARK"));
+    EXPECT_FALSE(graded.fair("FEE", "TAIL"));
+    EXPECT_FALSE(graded.fair("PARK", "CAR"));
+    EXPECT_EQ(graded.fairCount(), 1);
+
+    for (const auto& [text, message] : std::vector<std::pair<std::string, std::string>>{
+             {"SNOW BALL\n", "SNOW BALL is not graded WEAK"},
+             {"ANT ACID\n", "ANT ACID is not graded WEAK"},
+             {"SKY LARK\n", "SKY LARK is not graded WEAK"},
+             {"FEE TAIL WEAK\n", "expected FIRST SECOND"},
+             {"FEE\n", "expected FIRST SECOND"}}) {
+        GradedLinks again;
+        ASSERT_TRUE(again.load(gradedPath, error)) << error;
+        EXPECT_FALSE(again.loadFair(write("stale.txt", text), error)) << text;
+        EXPECT_NE(error.find(message), std::string::npos) << error;
+    }
+}
+
 TEST(SpellingVariants, OneSidedWordsAndTheirRespellingsDiffer)
 {
     SpellingVariants spellings;

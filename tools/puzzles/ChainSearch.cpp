@@ -168,8 +168,9 @@ std::vector<int> ChainSearch::candidates(const Chain& chain, int depth, int belo
         // words are ones that only come first.
         int ending = depth == kLinks ? static_cast<int>(m_graph.out(word).size()) : 0;
         // A good link always goes before one below it, so a chain holds
-        // no more of them than it must.
-        ranked.emplace_back(belowGood(from, word), ending, weakness, word);
+        // no more of them than it must; and of the links below it, the
+        // better-known ones (scored higher) go first.
+        ranked.emplace_back(m_limits.good - m_graph.score(from, word), ending, weakness, word);
     }
     std::sort(ranked.begin(), ranked.end());
     std::vector<int> words;

@@ -38,6 +38,31 @@ bool GradedLinks::load(const std::string& path, std::string& error)
     }, error);
 }
 
+bool GradedLinks::loadFair(const std::string& path, std::string& error)
+{
+    return ListFile::read(path, [&](const std::string& line, int lineNumber) {
+        std::string where = path + ":" + std::to_string(lineNumber) + ": ";
+        std::istringstream fields(line);
+        std::string first, second, rest;
+        fields >> first >> second >> rest;
+        if (second.empty() || !rest.empty()) {
+            error = where + "expected FIRST SECOND";
+            return false;
+        }
+        if (verdict(first, second) != Verdict::Weak) {
+            error = where + first + " " + second + " is not graded WEAK";
+            return false;
+        }
+        m_fair.insert({first, second});
+        return true;
+    }, error);
+}
+
+bool GradedLinks::fair(const std::string& first, const std::string& second) const
+{
+    return m_fair.count({first, second}) > 0;
+}
+
 namespace {
 
 // Whether a grader's reason, in any case, names one of the marks.

@@ -17,6 +17,14 @@ public:
     // Refuses unknown verdicts, WEAK or BAD lines without a reason, and a
     // link graded twice, naming the line.
     bool load(const std::string& path, std::string& error);
+    // fair.txt: "FIRST SECOND" a line, WEAK links that two more graders,
+    // asked whether most players would still get them, both said they
+    // would. Where GOOD links run short they are used before other WEAK
+    // ones. Refuses a link that is not graded WEAK, so the two lists
+    // cannot drift apart unnoticed. Call after load().
+    bool loadFair(const std::string& path, std::string& error);
+    bool fair(const std::string& first, const std::string& second) const;
+    int fairCount() const { return static_cast<int>(m_fair.size()); }
     void add(const std::string& first, const std::string& second, Verdict verdict);
 
     std::optional<Verdict> verdict(const std::string& first, const std::string& second) const;
@@ -42,4 +50,5 @@ private:
     std::map<Link, Verdict> m_links;
     std::set<Link> m_formsOfWords;
     std::set<Link> m_descriptions;
+    std::set<Link> m_fair;
 };

@@ -32,6 +32,7 @@ struct Options {
     std::string allow = "tools/puzzles/allow.txt";
     std::string deny = "tools/puzzles/deny.txt";
     std::string graded = "tools/puzzles/graded.txt";
+    std::string fair = "tools/puzzles/fair.txt";
     std::string british = "/usr/share/dict/british-english";
     std::string spelling = "tools/puzzles/spelling.txt"; // written
     std::string out = "data/zorvwin.dat";
@@ -48,7 +49,7 @@ bool parse(int argc, char** argv, Options& o)
     std::map<std::string, std::string*> paths = {{"--wordnet", &o.wordNet},
         {"--words", &o.words}, {"--more-words", &o.moreWords}, {"--allow", &o.allow}, {"--deny", &o.deny},
         {"--out", &o.out}, {"--links", &o.links}, {"--rejected", &o.rejected},
-        {"--graded", &o.graded}, {"--british", &o.british}, {"--spelling", &o.spelling}};
+        {"--graded", &o.graded}, {"--fair", &o.fair}, {"--british", &o.british}, {"--spelling", &o.spelling}};
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
         if (i + 1 >= argc)
@@ -98,11 +99,13 @@ std::vector<int> wordCosts(const LinkGraph& graph, const WordNetReader& wordNet)
 }
 
 constexpr int kGood = 8;
+constexpr int kFair = 6;
 constexpr int kWeak = 4;
 
 // The chains' graph: every link WordNet or the graded list knows, so
 // that any of them counts as a second answer, but only GOOD links score 8
-// and WEAK ones 4, the scores the search may use. A graded link with a
+// and WEAK ones 6 when most players would still get them (fair.txt), else
+// 4: the scores the search may use. A graded link with a
 // word spelt two ways, or a word or link the deny list bars, scores 0 like
 // the rest; BAD links are left out, but for real words turned away only as
 // another form of a word (BACK PACKING), which score 0.
@@ -122,7 +125,8 @@ LinkGraph chainGraph(const LinkGraph& wordNetLinks, const GradedLinks& graded,
             continue;
         bool fit = verdict != GradedLinks::Verdict::Bad && usable(first) && usable(second)
             && !lists.linkDenied(first, second);
-        graph.addLink(first, second, !fit ? 0 : verdict == GradedLinks::Verdict::Good ? kGood : kWeak);
+        int score = verdict == GradedLinks::Verdict::Good ? kGood : graded.fair(first, second) ? kFair : kWeak;
+        graph.addLink(first, second, fit ? score : 0);
     }
     graph.finish();
     return graph;
@@ -171,7 +175,7 @@ int main(int argc, char** argv)
     Options o;
     if (!parse(argc, argv, o)) {
         std::cerr << "usage: makepuzzles [--wordnet DIR] [--words FILE] [--allow FILE]"
-                     " [--more-words FILE] [--deny FILE] [--graded FILE] [--british FILE]"
+                     " [--more-words FILE] [--deny FILE] [--graded FILE] [--fair FILE] [--british FILE]"
                      " [--out FILE] [--links FILE] [--spelling FILE] [--rejected FILE] [--count N]"
                      " [--max-weak N] [--rounds N] [--improve N]\n";
         return 2;
@@ -190,7 +194,7 @@ int main(int argc, char** argv)
     CuratedLists lists;
     GradedLinks graded;
     if (!lists.loadAllow(o.allow, error) || !lists.loadDeny(o.deny, error)
-        || !graded.load(o.graded, error))
+        || !graded.load(o.graded, error) || !graded.loadFair(o.fair, error))
         return fail(error);
 
     LinkBuilder builder(wordNet, common, known, lists);
@@ -215,7 +219,7 @@ int main(int argc, char** argv)
                graphWords))
         return fail("cannot write " + o.spelling);
     std::cerr << "graded links: " << graded.count(GradedLinks::Verdict::Good) << " GOOD, "
-              << graded.count(GradedLinks::Verdict::Weak) << " WEAK, "
+              << graded.count(GradedLinks::Verdict::Weak) << " WEAK (" << graded.fairCount() << " fair), "
               << graded.count(GradedLinks::Verdict::Bad) << " BAD\n";
     if (!o.rejected.empty()) {
         std::ofstream out(o.rejected);
