@@ -61,8 +61,9 @@ TEST_F(GradedLists, GradedListReadsVerdictsAndReasons)
 
 // A real word turned away only for its ending still counts as an answer a
 // player may give, and so does a plain description (ROAST PORK): no set
-// phrase, but what a player reading ROAST ____ STEAK would type. A false
-// split, a closed word with a suffix or a textbook's wording does not.
+// phrase, but what a player reading ROAST ____ STEAK would type. So does a
+// phrase kept out only as unfit for the game (NUMBER TWO). A false split, a
+// closed word with a suffix or a textbook's wording does not.
 TEST_F(GradedLists, BadLinksThatAreFormsOfAWordAreKnown)
 {
     std::string path = write("graded.txt",
@@ -74,6 +75,9 @@ TEST_F(GradedLists, BadLinksThatAreFormsOfAWordAreKnown)
         "DARK RED BAD Colour blend, not a phrase\n"
         "BOX LIKE BAD suffix -like, description\n"
         "CAT GENUS BAD taxonomic description\n"
+        "NUMBER TWO BAD toilet euphemism\n"
+        "JET SKI BAD Trademark\n"
+        "INTER COURSE BAD prefix split, unsuitable word\n"
         "FEE TAIL WEAK inflected legal term\n");
     GradedLinks graded;
     std::string error;
@@ -85,9 +89,11 @@ TEST_F(GradedLists, BadLinksThatAreFormsOfAWordAreKnown)
     EXPECT_FALSE(graded.formOfAWord("TRUCK", "TRAFFIC"));
     EXPECT_FALSE(graded.formOfAWord("FEE", "TAIL")); // WEAK counts anyway
 
-    for (auto [first, second] : {std::pair{"BACK", "PACKING"}, {"TRUCK", "TRAFFIC"}, {"DARK", "RED"}, {"FEE", "TAIL"}})
+    for (auto [first, second] : {std::pair{"BACK", "PACKING"}, {"TRUCK", "TRAFFIC"}, {"DARK", "RED"}, {"NUMBER", "TWO"},
+             {"JET", "SKI"}, {"FEE", "TAIL"}})
         EXPECT_TRUE(graded.answer(first, second)) << first << " " << second;
-    for (auto [first, second] : {std::pair{"ANT", "ACID"}, {"BOX", "LIKE"}, {"CAT", "GENUS"}, {"SNOW", "BALL"}})
+    for (auto [first, second] : {std::pair{"ANT", "ACID"}, {"BOX", "LIKE"}, {"CAT", "GENUS"}, {"INTER", "COURSE"},
+             {"SNOW", "BALL"}})
         EXPECT_FALSE(graded.answer(first, second)) << first << " " << second;
 }
 

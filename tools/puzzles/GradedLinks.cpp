@@ -32,8 +32,8 @@ bool GradedLinks::load(const std::string& path, std::string& error)
         }
         if (it->second == Verdict::Bad && namesAForm(reason))
             m_formsOfWords.insert({first, second});
-        if (it->second == Verdict::Bad && namesADescription(reason))
-            m_descriptions.insert({first, second});
+        if (it->second == Verdict::Bad && (namesADescription(reason) || namesAnUnfitPhrase(reason)))
+            m_knownPhrases.insert({first, second});
         return true;
     }, error);
 }
@@ -93,6 +93,17 @@ bool GradedLinks::namesADescription(const std::string& reason)
     return mentions(reason, {"description", "colour"}) && !mentions(reason, {"suffix", "taxonomic"});
 }
 
+// "unsuitable for a family game", "trademark", "toilet euphemism": a phrase
+// every player knows, kept out of the game for what it says or who owns
+// it. A player reading NUMBER ____ SIDED still types TWO. A split of one
+// word ("prefix split, unsuitable word") is still no phrase.
+bool GradedLinks::namesAnUnfitPhrase(const std::string& reason)
+{
+    return mentions(reason, {"unsuitable", "unfit", "trademark", "brand", "euphemism", "crude", "sexual",
+               "vulgar", "drug", "rude", "offensive"})
+        && !mentions(reason, {"prefix", "suffix", "split"});
+}
+
 bool GradedLinks::formOfAWord(const std::string& first, const std::string& second) const
 {
     return m_formsOfWords.count({first, second}) > 0;
@@ -101,7 +112,7 @@ bool GradedLinks::formOfAWord(const std::string& first, const std::string& secon
 bool GradedLinks::answer(const std::string& first, const std::string& second) const
 {
     auto v = verdict(first, second);
-    return v && (*v != Verdict::Bad || formOfAWord(first, second) || m_descriptions.count({first, second}));
+    return v && (*v != Verdict::Bad || formOfAWord(first, second) || m_knownPhrases.count({first, second}));
 }
 
 void GradedLinks::add(const std::string& first, const std::string& second, Verdict verdict)

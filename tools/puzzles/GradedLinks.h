@@ -36,9 +36,10 @@ public:
     // may well give it as an answer.
     bool formOfAWord(const std::string& first, const std::string& second) const;
     // Whether a player may give the link as an answer: any link graded
-    // GOOD or WEAK, and a BAD one that is a form of a word or a plain
+    // GOOD or WEAK, and a BAD one that is a form of a word, a plain
     // description (ROAST PORK is no set phrase, but a player who reads
-    // ROAST ____ STEAK may well type PORK).
+    // ROAST ____ STEAK may well type PORK) or a phrase kept out only as
+    // unfit for the game (a trademark, a word for the toilet).
     bool answer(const std::string& first, const std::string& second) const;
 
     static const char* name(Verdict verdict);
@@ -46,9 +47,10 @@ public:
 private:
     static bool namesAForm(const std::string& reason);
     static bool namesADescription(const std::string& reason);
+    static bool namesAnUnfitPhrase(const std::string& reason);
 
     std::map<Link, Verdict> m_links;
     std::set<Link> m_formsOfWords;
-    std::set<Link> m_descriptions;
+    std::set<Link> m_knownPhrases; // descriptions and unfit phrases
     std::set<Link> m_fair;
 };
