@@ -47,6 +47,30 @@ TEST(LinkGraph, KeepsTheBestScoreAndFindsEveryMiddle)
     EXPECT_EQ(g.middleCount(g.id("FIRE"), g.id("WORK")), 0);
 }
 
+// END GOAL KEEPERS: GAME fits as well, through GAME KEEPER, though no list
+// holds GAME KEEPERS itself. The plural's own score stands where it has one.
+TEST(LinkGraph, APluralCountsAsAnAnswerWhereItsSingularDoes)
+{
+    LinkGraph g;
+    g.addLink("END", "GOAL", 8);
+    g.addLink("GOAL", "KEEPERS", 8);
+    g.addLink("END", "GAME", 8);
+    g.addLink("GAME", "KEEPER", 4);
+    g.addLink("FAIRY", "STORY", 8);
+    g.addLink("TALL", "STORIES", 8);
+    g.addLink("BOX", "LUNCH", 6);
+    g.addLink("BOX", "LUNCHES", 2);
+    g.addLink("BRAND", "NEW", 8);
+    g.addPluralAnswers();
+    g.finish();
+    EXPECT_EQ(g.score(g.id("GAME"), g.id("KEEPERS")), 0);
+    EXPECT_EQ(g.middleCount(g.id("END"), g.id("KEEPERS"), 4), 2);
+    EXPECT_EQ(g.score(g.id("FAIRY"), g.id("STORIES")), 0);
+    EXPECT_EQ(g.score(g.id("BOX"), g.id("LUNCHES")), 2);
+    EXPECT_EQ(g.id("NEWS"), -1); // only plurals the graph already knows
+    EXPECT_FALSE(g.hasLink("KEEPERS", "GAME"));
+}
+
 TEST(LinkGraph, SavedListLoadsBackTheSame)
 {
     LinkGraph g;

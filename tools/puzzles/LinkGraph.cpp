@@ -38,6 +38,27 @@ void LinkGraph::finish()
     m_linkCount = static_cast<int>(m_pending.size());
 }
 
+void LinkGraph::addPluralAnswers()
+{
+    std::set<std::string> words;
+    for (const auto& [link, score] : m_pending) {
+        words.insert(link.first);
+        words.insert(link.second);
+    }
+    std::vector<std::pair<std::string, std::string>> plurals;
+    for (const auto& [link, score] : m_pending) {
+        const std::string& second = link.second;
+        std::vector<std::string> forms = {second + "S", second + "ES"};
+        if (second.size() > 1 && second.back() == 'Y')
+            forms.push_back(second.substr(0, second.size() - 1) + "IES");
+        for (const std::string& form : forms)
+            if (words.count(form) && !m_pending.count({link.first, form}))
+                plurals.emplace_back(link.first, form);
+    }
+    for (const auto& [first, plural] : plurals)
+        addLink(first, plural, 0);
+}
+
 int LinkGraph::id(const std::string& word) const
 {
     auto it = m_ids.find(word);

@@ -16,6 +16,12 @@ public:
     // Keeps the higher score when a link is added twice.
     void addLink(const std::string& first, const std::string& second, int score);
     void finish();
+    // For every link A -> B whose B has a plural the graph knows (BS, BES,
+    // or B with Y turned to IES), adds A -> plural at score 0 unless it is
+    // there: whoever says GAME KEEPER says GAME KEEPERS, so the plural link
+    // is an answer a player may give, though no chain stands on it. Call
+    // before finish().
+    void addPluralAnswers();
 
     int wordCount() const { return static_cast<int>(m_words.size()); }
     int linkCount() const { return m_linkCount; }

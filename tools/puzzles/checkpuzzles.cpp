@@ -92,6 +92,7 @@ int main(int argc, char** argv)
         for (const auto& [link, verdict] : graded.links())
             if (graded.answer(link.first, link.second))
                 answers.addLink(link.first, link.second, 0);
+        answers.addPluralAnswers();
         answers.finish();
         lists.answers = &answers;
     }

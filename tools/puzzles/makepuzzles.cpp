@@ -42,6 +42,9 @@ struct Options {
     int maxWeak = 0; // WEAK links a chain may hold
     int rounds = 8;  // searches, each learning from the shortages of the last
     int improve = 3000; // steps of the last round's improvement, see ChainSearch
+    // The game's caps; other values only measure what the caps cost.
+    int maxLinkUse = 3;
+    int maxWordUse = 20;
 };
 
 bool parse(int argc, char** argv, Options& o)
@@ -62,12 +65,17 @@ bool parse(int argc, char** argv, Options& o)
             o.rounds = std::stoi(argv[++i]);
         else if (arg == "--improve")
             o.improve = std::stoi(argv[++i]);
+        else if (arg == "--max-link-use")
+            o.maxLinkUse = std::stoi(argv[++i]);
+        else if (arg == "--max-word-use")
+            o.maxWordUse = std::stoi(argv[++i]);
         else if (paths.count(arg))
             *paths[arg] = argv[++i];
         else
             return false;
     }
-    return o.count > 0 && o.maxWeak >= 0 && o.maxWeak <= 6 && o.rounds > 0 && o.improve >= 0;
+    return o.count > 0 && o.maxWeak >= 0 && o.maxWeak <= 6 && o.rounds > 0 && o.improve >= 0
+        && o.maxLinkUse > 0 && o.maxWordUse > 0;
 }
 
 // Common words: the lower-case entries of a one-word-a-line list; names
@@ -105,7 +113,8 @@ constexpr int kWeak = 4;
 // The chains' graph: every link WordNet or the graded list knows, so
 // that any of them counts as a second answer, but only GOOD links score 8
 // and WEAK ones 6 when most players would still get them (fair.txt), else
-// 4: the scores the search may use. A graded link with a
+// 4: the scores the search may use. A link to a word's plural counts as
+// an answer wherever the link to the word does. A graded link with a
 // word spelt two ways, or a word or link the deny list bars, scores 0 like
 // the rest; BAD links are left out, but for real words turned away only as
 // another form of a word (BACK PACKING), which score 0.
@@ -128,6 +137,7 @@ LinkGraph chainGraph(const LinkGraph& wordNetLinks, const GradedLinks& graded,
         int score = verdict == GradedLinks::Verdict::Good ? kGood : graded.fair(first, second) ? kFair : kWeak;
         graph.addLink(first, second, fit ? score : 0);
     }
+    graph.addPluralAnswers();
     graph.finish();
     return graph;
 }
@@ -177,7 +187,7 @@ int main(int argc, char** argv)
         std::cerr << "usage: makepuzzles [--wordnet DIR] [--words FILE] [--allow FILE]"
                      " [--more-words FILE] [--deny FILE] [--graded FILE] [--fair FILE] [--british FILE]"
                      " [--out FILE] [--links FILE] [--spelling FILE] [--rejected FILE] [--count N]"
-                     " [--max-weak N] [--rounds N] [--improve N]\n";
+                     " [--max-weak N] [--rounds N] [--improve N] [--max-link-use N] [--max-word-use N]\n";
         return 2;
     }
     std::string error;
@@ -230,6 +240,8 @@ int main(int argc, char** argv)
     ChainSearch::Limits limits;
     limits.good = kGood;
     limits.floor = kWeak;
+    limits.maxLinkUse = o.maxLinkUse;
+    limits.maxWordUse = o.maxWordUse;
     limits.tiers.clear();
     for (int tier = 0; tier <= o.maxWeak; ++tier)
         limits.tiers.push_back(tier);
