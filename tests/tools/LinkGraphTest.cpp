@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <set>
+#include <tuple>
 
 TEST(LinkGraph, IdsFollowTheAlphabetWhateverTheOrderOfAdding)
 {
@@ -52,15 +53,10 @@ TEST(LinkGraph, KeepsTheBestScoreAndFindsEveryMiddle)
 TEST(LinkGraph, APluralCountsAsAnAnswerWhereItsSingularDoes)
 {
     LinkGraph g;
-    g.addLink("END", "GOAL", 8);
-    g.addLink("GOAL", "KEEPERS", 8);
-    g.addLink("END", "GAME", 8);
-    g.addLink("GAME", "KEEPER", 4);
-    g.addLink("FAIRY", "STORY", 8);
-    g.addLink("TALL", "STORIES", 8);
-    g.addLink("BOX", "LUNCH", 6);
-    g.addLink("BOX", "LUNCHES", 2);
-    g.addLink("BRAND", "NEW", 8);
+    for (auto [first, second, score] : {std::tuple{"END", "GOAL", 8}, {"GOAL", "KEEPERS", 8}, {"END", "GAME", 8},
+             {"GAME", "KEEPER", 4}, {"FAIRY", "STORY", 8}, {"TALL", "STORIES", 8}, {"BOX", "LUNCH", 6},
+             {"BOX", "LUNCHES", 2}, {"BRAND", "NEW", 8}})
+        g.addLink(first, second, score);
     g.addPluralAnswers();
     g.finish();
     EXPECT_EQ(g.score(g.id("GAME"), g.id("KEEPERS")), 0);
