@@ -12,13 +12,19 @@ void LinkGraph::addLink(const std::string& first, const std::string& second, int
         it->second = std::max(it->second, score);
 }
 
-void LinkGraph::finish()
+std::set<std::string> LinkGraph::pendingWords() const
 {
     std::set<std::string> words;
     for (const auto& [link, score] : m_pending) {
         words.insert(link.first);
         words.insert(link.second);
     }
+    return words;
+}
+
+void LinkGraph::finish()
+{
+    std::set<std::string> words = pendingWords();
     m_words.assign(words.begin(), words.end());
     m_ids.clear();
     for (std::size_t i = 0; i < m_words.size(); ++i)
@@ -40,11 +46,7 @@ void LinkGraph::finish()
 
 void LinkGraph::addPluralAnswers()
 {
-    std::set<std::string> words;
-    for (const auto& [link, score] : m_pending) {
-        words.insert(link.first);
-        words.insert(link.second);
-    }
+    std::set<std::string> words = pendingWords();
     std::vector<std::pair<std::string, std::string>> plurals;
     for (const auto& [link, score] : m_pending) {
         const std::string& second = link.second;

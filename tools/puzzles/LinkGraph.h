@@ -1,5 +1,6 @@
 #pragma once
 #include <map>
+#include <set>
 #include <cstdint>
 #include <string>
 #include <unordered_map>
@@ -51,6 +52,8 @@ public:
     }
 
 private:
+    std::set<std::string> pendingWords() const;
+
     std::map<std::pair<std::string, std::string>, int> m_pending;
     std::vector<std::string> m_words;
     std::map<std::string, int> m_ids;
